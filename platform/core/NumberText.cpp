@@ -1,0 +1,170 @@
+#include "platform/core/NumberText.h"
+
+#include "platform/core/Errors.h"
+#include "platform/core/Messages.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace verdeval {
+
+QString msg::notAValidFloat(const QString &text)
+{
+    return QStringLiteral("'%1' is not a valid floating point value").arg(text);
+}
+
+namespace {
+
+bool parse(const QString &text, double *out)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^[ \\t]*([+-]?(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?)[ \\t]*$"));
+    const QRegularExpressionMatch m = pattern.match(text);
+    if (!m.hasMatch())
+        return false;
+    const QByteArray number = m.captured(1).toLatin1();
+    char *end = nullptr;
+    const double value = std::strtod(number.constData(), &end);
+    // strtod follows the C locale of the process; the pattern admits only ".", so a locale
+    // with a comma would stop early: guard against it by demanding the whole text be read.
+    if (end != number.constData() + number.size() || !std::isfinite(value))
+        return false;
+    *out = value;
+    return true;
+}
+
+// The decimal digits of |value| rounded to 15 significant digits, and the decimal exponent
+// of the first digit: value = 0.d1d2...d15 x 10^exp10.
+void decimalDigits(double value, QByteArray *digits, int *exp10)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+    // buf: d.dddddddddddddde[+-]XX
+    QByteArray s(buf);
+    const int e = s.indexOf('e');
+    QByteArray mant = s.left(e);
+    mant.remove(1, 1); // drop the point
+    *digits = mant;
+    *exp10 = s.mid(e + 1).toInt() + 1;
+}
+
+} // namespace
+
+double strToFloat(const QString &text)
+{
+    double value = 0;
+    if (!parse(text, &value))
+        throw CalcError(msg::notAValidFloat(text));
+    return value;
+}
+
+bool isFloatText(const QString &text)
+{
+    double value = 0;
+    return parse(text, &value);
+}
+
+QString floatToStr(double value)
+{
+    if (!std::isfinite(value))
+        return QString(); // never shown: the checked arithmetic rejects such values first
+    if (value == 0)
+        return QStringLiteral("0");
+    QByteArray digits;
+    int exp10 = 0;
+    decimalDigits(value, &digits, &exp10);
+    while (digits.size() > 1 && digits.endsWith('0'))
+        digits.chop(1);
+    const QString sign = value < 0 ? QStringLiteral("-") : QString();
+    const int n = digits.size();
+    if (exp10 > 15 || exp10 < -4) {
+        // Scientific: d.ddE+x
+        QString mant = QString::fromLatin1(digits.left(1));
+        if (n > 1)
+            mant += QLatin1Char('.') + QString::fromLatin1(digits.mid(1));
+        const int e = exp10 - 1;
+        return sign + mant + QLatin1Char('E') + (e < 0 ? QStringLiteral("-") : QString()) + QString::number(std::abs(e));
+    }
+    QString out;
+    if (exp10 <= 0) {
+        out = QStringLiteral("0.") + QString(-exp10, QLatin1Char('0')) + QString::fromLatin1(digits);
+    } else if (exp10 >= n) {
+        out = QString::fromLatin1(digits) + QString(exp10 - n, QLatin1Char('0'));
+    } else {
+        out = QString::fromLatin1(digits.left(exp10)) + QLatin1Char('.') + QString::fromLatin1(digits.mid(exp10));
+    }
+    return sign + out;
+}
+
+QString floatToStrF(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return QString();
+    if (decimals < 0)
+        decimals = 0;
+    QByteArray digits;
+    int exp10 = 0;
+    if (value == 0) {
+        digits = "0";
+        exp10 = 1;
+    } else {
+        decimalDigits(value, &digits, &exp10);
+    }
+    // Work on the integer made of the digits up to the wanted decimal: keep = exp10 + decimals.
+    const int keep = exp10 + decimals;
+    QByteArray kept;
+    bool roundUp = false;
+    if (keep < 0) {
+        kept = "";
+    } else if (keep >= digits.size()) {
+        kept = digits + QByteArray(keep - digits.size(), '0');
+    } else {
+        kept = digits.left(keep);
+        roundUp = digits.at(keep) >= '5';
+    }
+    // kept holds the digits of |value| x 10^decimals (possibly empty = 0).
+    if (kept.isEmpty())
+        kept = "0";
+    if (roundUp) {
+        int i = kept.size() - 1;
+        while (i >= 0) {
+            if (kept[i] == '9') {
+                kept[i] = '0';
+                --i;
+            } else {
+                kept[i] = char(kept[i] + 1);
+                break;
+            }
+        }
+        if (i < 0)
+            kept.prepend('1');
+    }
+    // Left-pad so that there is at least one integer digit.
+    if (kept.size() < decimals + 1)
+        kept.prepend(QByteArray(decimals + 1 - kept.size(), '0'));
+    QByteArray intPart = kept.left(kept.size() - decimals);
+    while (intPart.size() > 1 && intPart.startsWith('0'))
+        intPart.remove(0, 1);
+    const QByteArray frac = kept.right(decimals);
+    const QByteArray all = intPart + frac;
+    const bool allZero = all.count('0') == all.size();
+    QString out = QString::fromLatin1(intPart);
+    if (decimals > 0)
+        out += QLatin1Char('.') + QString::fromLatin1(frac);
+    if (value < 0 && !allZero)
+        out.prepend(QLatin1Char('-'));
+    return out;
+}
+
+double roundHalfEven(double value)
+{
+    const double r = std::round(value);
+    if (std::fabs(value - std::trunc(value)) == 0.5)
+        return 2.0 * std::round(value / 2.0);
+    return r;
+}
+
+} // namespace verdeval
