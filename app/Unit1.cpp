@@ -1,0 +1,304 @@
+#include "app/Unit1.h"
+
+#include "app/VerdevalApp.h"
+#include "climatogram/UnitClimatograma.h"
+#include "evapotranspiration/UnitEpotencial.h"
+#include "evapotranspiration/UnitIngresoInformacion.h"
+#include "platform/Widgets.h"
+#include "platform/core/NumberText.h"
+#include "radiation/UnitHeFo.h"
+#include "radiation/UnitIngresoInformacionRadiacion.h"
+#include "thermal/UnitHF.h"
+#include "thermal/UnitSumaTemp.h"
+#include "waterbalance/UnitBHC.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace verdeval {
+
+TFIndice::TFIndice(VerdevalApp &app)
+    : Screen(app, "TFIndice", QStringLiteral("Índice"))
+{
+    // Heading: institution lines, credit line and "&Cerrar".
+    auto *top = new QHBoxLayout();
+    auto *lines = new QVBoxLayout();
+    auto *inst1 = kit::heading(QStringLiteral("Verdeval"), 20, this);
+    inst1->setObjectName(QStringLiteral("Label7"));
+    auto *inst2 = kit::heading(QStringLiteral("Cálculos de climatología agrícola"), 14, this);
+    inst2->setObjectName(QStringLiteral("Label8"));
+    auto *credit = kit::caption(
+        QStringLiteral("Herramienta de cálculo y enseñanza: radiación, evapotranspiración, balance de agua e índices térmicos"),
+        false, this);
+    credit->setObjectName(QStringLiteral("Label10"));
+    credit->setAlignment(Qt::AlignCenter);
+    lines->addWidget(inst1);
+    lines->addWidget(inst2);
+    lines->addWidget(credit);
+    top->addSpacing(90);
+    top->addLayout(lines, 1);
+    auto *cerrar = kit::button(QStringLiteral("BCerrar"), QStringLiteral("&Cerrar"), this);
+    top->addWidget(cerrar, 0, Qt::AlignTop);
+    body()->addLayout(top);
+    body()->addSpacing(8);
+
+    // Data source and selection lists. The catalogue lists and the database lists occupy the
+    // same places; at most one pair is visible.
+    m_source = new kit::ChangeCombo(QStringLiteral("ComboBox3"), QStringLiteral("Seleccione la base de datos a trabajar"), this);
+    m_source->addItems({"CD", "C", "D", "E", "F", "G"});
+    m_source->setCurrentIndex(-1);
+    m_source->setEditText(QString());
+    m_provinces = new kit::ChangeCombo(QStringLiteral("ComboBox2"),
+                                       QStringLiteral("Seleccione la provincia con la que quiere trabajar"), this);
+    m_stations = new kit::ChangeCombo(QStringLiteral("combobox1"),
+                                      QStringLiteral("Seleccione la localidad con la que quiere trabajar"), this);
+    m_dbProvinces = new kit::ChangeCombo(QStringLiteral("CBProv"), QStringLiteral("Seleccione la provincia a trabajar"), this);
+    m_dbLocalities = new kit::ChangeCombo(QStringLiteral("cbloc"), QStringLiteral("Seleccione la localidad a trabajar"), this);
+    auto *note = kit::caption(QStringLiteral("Importante:  En caso de utilizar los Datos Propios debera seleccionar DATOS "
+                                             "PROPIOS en el cuadro de selección de provincia."),
+                              true, this);
+    note->setObjectName(QStringLiteral("Label9"));
+    note->setWordWrap(true);
+    m_note = note;
+
+    auto *lists = new QGridLayout();
+    lists->setHorizontalSpacing(10);
+    lists->addWidget(kit::caption(QStringLiteral("Base de datos:"), true, this), 0, 0);
+    lists->addWidget(m_source, 0, 1);
+    lists->addWidget(kit::caption(QStringLiteral("Provincia:"), true, this), 1, 0);
+    lists->addWidget(m_provinces, 1, 1);
+    lists->addWidget(m_dbProvinces, 1, 1);
+    lists->addWidget(kit::caption(QStringLiteral("Localidad:"), true, this), 2, 0);
+    lists->addWidget(m_stations, 2, 1);
+    lists->addWidget(m_dbLocalities, 2, 1);
+    lists->addWidget(note, 3, 0, 1, 2);
+    lists->setColumnStretch(2, 1);
+    for (QWidget *w : {static_cast<QWidget *>(m_provinces), static_cast<QWidget *>(m_stations),
+                       static_cast<QWidget *>(m_dbProvinces), static_cast<QWidget *>(m_dbLocalities), m_note})
+        w->hide();
+
+    // The location, read-only.
+    auto *place = new QGridLayout();
+    place->setHorizontalSpacing(8);
+    auto readOnly = [this](const QString &name, int width) {
+        QLineEdit *e = kit::box(name, width, this);
+        e->setReadOnly(true);
+        return e;
+    };
+    place->addWidget(kit::caption(QStringLiteral("Localidad:"), true, this), 0, 0);
+    place->addWidget(readOnly(QStringLiteral("EEstacion"), 260), 0, 1, 1, 6);
+    place->addWidget(kit::caption(QStringLiteral("Latitud:"), true, this), 1, 0);
+    place->addWidget(kit::caption(QStringLiteral("Grados:"), false, this), 1, 1);
+    place->addWidget(readOnly(QStringLiteral("EGrados"), 50), 1, 2);
+    place->addWidget(kit::caption(QStringLiteral("Minutos:"), false, this), 1, 3);
+    place->addWidget(readOnly(QStringLiteral("EMinutos"), 50), 1, 4);
+    place->addWidget(kit::caption(QStringLiteral("Hemisferio:"), false, this), 1, 5);
+    place->addWidget(readOnly(QStringLiteral("EHemisferio"), 40), 1, 6);
+    place->addWidget(kit::caption(QStringLiteral("Longitud:"), true, this), 2, 0);
+    place->addWidget(kit::caption(QStringLiteral("Grados:"), false, this), 2, 1);
+    place->addWidget(readOnly(QStringLiteral("EGradosL"), 50), 2, 2);
+    place->addWidget(kit::caption(QStringLiteral("Minutos:"), false, this), 2, 3);
+    place->addWidget(readOnly(QStringLiteral("EMinutosL"), 50), 2, 4);
+    place->addWidget(kit::caption(QStringLiteral("Altitud:"), true, this), 3, 0);
+    place->addWidget(readOnly(QStringLiteral("EAltitud"), 70), 3, 1, 1, 2);
+    place->setColumnStretch(7, 1);
+
+    auto *middle = new QHBoxLayout();
+    middle->addLayout(lists, 3);
+    middle->addSpacing(24);
+    middle->addLayout(place, 2);
+    body()->addLayout(middle);
+    body()->addSpacing(12);
+
+    // The module menu.
+    auto *menuTitle = kit::heading(QStringLiteral("Módulos de cálculo"), 13, this);
+    menuTitle->setAlignment(Qt::AlignLeft);
+    body()->addWidget(menuTitle);
+    struct Entry {
+        const char *name;
+        const char *text;
+        void (TFIndice::*handler)();
+    };
+    const Entry menu[] = {
+        {"Label1", "1) RADIACIÓN ASTRONÓMICA - RADIACIÓN GLOBAL", &TFIndice::Label1Click},
+        {"Label6", "2) HELIOFANÍA  ASTRONÓMICA - FOTOPERÍODO", &TFIndice::Label6Click},
+        {"Label2", "3) EVAPOTRANSPIRACIÓN POTENCIAL", &TFIndice::Label2Click},
+        {"Label3", "4) BALANCE DE AGUA EN EL SUELO", &TFIndice::Label3Click},
+        {"Label4", "5) HORAS DE FRÍO", &TFIndice::Label4Click},
+        {"Label5", "6) SUMA DE TEMPERATURA", &TFIndice::Label5Click},
+        {"Label16", "7) CLIMATOGRAMA", &TFIndice::Label16Click},
+    };
+    for (const Entry &e : menu) {
+        auto *link = new kit::ClickLabel(QString::fromLatin1(e.name), QString::fromUtf8(e.text), this);
+        QFont f = link->font();
+        f.setBold(true);
+        f.setPointSize(f.pointSize() + 2);
+        link->setFont(f);
+        link->setContentsMargins(24, 2, 0, 2);
+        body()->addWidget(link);
+        onClick(link, e.handler);
+    }
+    body()->addStretch(1);
+    auto *dataNote = kit::caption(QStringLiteral("Datos correspondientes al Servicio Meteorológico Nacional 1981-1990"),
+                                  true, this);
+    dataNote->setObjectName(QStringLiteral("Label11"));
+    dataNote->setAlignment(Qt::AlignCenter);
+    body()->addWidget(dataNote);
+
+    onClick(cerrar, &TFIndice::BCerrarClick);
+    connect(m_source, &kit::ChangeCombo::changed, this, [this] { guard([this] { ComboBox3Change(); }); });
+    connect(m_provinces, &kit::ChangeCombo::changed, this, [this] { guard([this] { ComboBox2Change(); }); });
+    connect(m_stations, &kit::ChangeCombo::changed, this, [this] { guard([this] { combobox1Change(); }); });
+    connect(m_dbProvinces, &kit::ChangeCombo::changed, this, [this] { guard([this] { CBProvChange(); }); });
+    connect(m_dbLocalities, &kit::ChangeCombo::changed, this, [this] { guard([this] { cblocChange(); }); });
+}
+
+TFIndice::~TFIndice() = default;
+
+void TFIndice::showLocation()
+{
+    setText(QStringLiteral("EEstacion"), m_loc.EEstacion);
+    setText(QStringLiteral("EGrados"), m_loc.EGrados);
+    setText(QStringLiteral("EMinutos"), m_loc.EMinutos);
+    setText(QStringLiteral("EHemisferio"), m_loc.EHemisferio);
+    setText(QStringLiteral("EGradosL"), m_loc.EGradosL);
+    setText(QStringLiteral("EMinutosL"), m_loc.EMinutosL);
+    setText(QStringLiteral("EAltitud"), m_loc.EAltitud);
+}
+
+// ---- Data source -----------------------------------------------------------------------
+
+void TFIndice::ComboBox3Change()
+{
+    disconnectDatabase();
+    for (QWidget *w : {static_cast<QWidget *>(m_provinces), static_cast<QWidget *>(m_stations),
+                       static_cast<QWidget *>(m_dbProvinces), static_cast<QWidget *>(m_dbLocalities), m_note})
+        w->hide();
+    m_stations->clearAll();
+    m_loc.clearShown();
+    showLocation();
+
+    const QString source = m_source->currentText();
+    if (source == QLatin1String("CD")) {
+        m_provinces->show();
+        m_stations->show();
+        m_note->show();
+    } else if (source.size() == 1 && QStringLiteral("CDEFG").contains(source)) {
+        openDatabase(source);
+    }
+}
+
+void TFIndice::disconnectDatabase() {}
+void TFIndice::openDatabase(const QString &) {}
+void TFIndice::ComboBox2Change() {}
+void TFIndice::combobox1Change() {}
+void TFIndice::CBProvChange() {}
+void TFIndice::cblocChange() {}
+void TFIndice::loadLocality() {}
+
+// ---- Module launchers ------------------------------------------------------------------
+
+void TFIndice::copyCommon(Screen &target) const
+{
+    target.setText(QStringLiteral("EEstacion"), m_loc.EEstacion);
+    target.setText(QStringLiteral("EGrados"), m_loc.EGrados);
+    target.setText(QStringLiteral("EMinutos"), m_loc.EMinutos);
+    target.setText(QStringLiteral("EHemisferio"), m_loc.EHemisferio);
+}
+
+void TFIndice::copySeries(Screen &target, const QString &prefix, const MonthlyTexts &series) const
+{
+    for (int m = 1; m <= 12; ++m)
+        target.setText(prefix, m, series[m]);
+}
+
+void TFIndice::openModule(Screen &shown)
+{
+    shown.present();
+    closeScreen();
+}
+
+void TFIndice::Label1Click()
+{
+    Screen &target = app().FIngresoInformacionRadiacion();
+    copyCommon(target);
+    // The radiation screen's columns run July to June.
+    for (int k = 1; k <= 12; ++k)
+        target.setText(QStringLiteral("EHE"), k, m_loc.HE[(k + 5) % 12 + 1]);
+    openModule(target);
+}
+
+void TFIndice::Label6Click()
+{
+    Screen &target = app().FHeFo();
+    copyCommon(target);
+    openModule(target);
+}
+
+void TFIndice::Label2Click()
+{
+    Screen &target = app().FIngresoInformacion();
+    copyCommon(target);
+    copySeries(target, QStringLiteral("ETMMe"), m_loc.T);
+    copySeries(target, QStringLiteral("ETMMa"), m_loc.TMa);
+    copySeries(target, QStringLiteral("ETMMi"), m_loc.TMi);
+    copySeries(target, QStringLiteral("EHE"), m_loc.HE);
+    copySeries(target, QStringLiteral("EHR"), m_loc.HR);
+    copySeries(target, QStringLiteral("EPA"), m_loc.PA);
+    copySeries(target, QStringLiteral("EVV"), m_loc.VV);
+    target.setText(QStringLiteral("EAE"), m_loc.EAltitud);
+    openModule(app().FEPotencial());
+}
+
+void TFIndice::Label3Click()
+{
+    // The annual precipitation is summed first; a bad month keeps the index open and EPPT as
+    // it was.
+    double sum = 0;
+    for (int m = 1; m <= 12; ++m)
+        sum += strToFloat(m_loc.PP[m]);
+    m_loc.EPPT = floatToStr(sum);
+
+    Screen &target = app().FBHC();
+    copyCommon(target);
+    copySeries(target, QStringLiteral("ET"), m_loc.T);
+    copySeries(target, QStringLiteral("EPP"), m_loc.PP);
+    target.setText(QStringLiteral("EPPT"), m_loc.EPPT);
+    target.setText(QStringLiteral("ETT"), m_loc.ETT);
+    openModule(target);
+}
+
+void TFIndice::Label4Click()
+{
+    Screen &target = app().FHF();
+    copyCommon(target);
+    copySeries(target, QStringLiteral("ETmi"), m_loc.TMi);
+    openModule(target);
+}
+
+void TFIndice::Label5Click()
+{
+    Screen &target = app().FST();
+    copyCommon(target);
+    copySeries(target, QStringLiteral("ET"), m_loc.T);
+    target.setText(QStringLiteral("ETT"), m_loc.ETT);
+    openModule(target);
+}
+
+void TFIndice::Label16Click()
+{
+    Screen &target = app().FClimatograma();
+    copyCommon(target);
+    copySeries(target, QStringLiteral("ET"), m_loc.T);
+    copySeries(target, QStringLiteral("EPP"), m_loc.PP);
+    target.setText(QStringLiteral("EPPT"), m_loc.EPPT);
+    target.setText(QStringLiteral("ETT"), m_loc.ETT);
+    openModule(target);
+}
+
+void TFIndice::BCerrarClick() { closeScreen(); }
+
+} // namespace verdeval

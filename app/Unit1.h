@@ -1,0 +1,67 @@
+#pragma once
+
+#include "location/calc/TDatosLocalidad.h"
+#include "platform/Screen.h"
+
+#include <memory>
+
+namespace verdeval {
+
+namespace kit {
+class ChangeCombo;
+class ClickLabel;
+} // namespace kit
+class ClimateDatabase;
+class DriveMap;
+
+// The index screen: the data-source choice, the location it leads to, and the menu of the
+// seven calculation modules, each of which receives its part of the location as texts.
+class TFIndice : public Screen
+{
+    Q_OBJECT
+
+public:
+    explicit TFIndice(VerdevalApp &app);
+    ~TFIndice() override;
+
+    TDatosLocalidad &DatosLocalidad() { return m_loc; }
+    const TDatosLocalidad &DatosLocalidad() const { return m_loc; }
+    // Shows the location's name, coordinates and altitude in the read-only boxes.
+    void showLocation();
+
+    // Data source and lists.
+    void ComboBox3Change();
+    void ComboBox2Change();
+    void combobox1Change();
+    void CBProvChange();
+    void cblocChange();
+
+    // The seven module launchers.
+    void Label1Click();
+    void Label6Click();
+    void Label2Click();
+    void Label3Click();
+    void Label4Click();
+    void Label5Click();
+    void Label16Click();
+
+    void BCerrarClick();
+
+private:
+    void copyCommon(Screen &target) const;
+    void copySeries(Screen &target, const QString &prefix, const MonthlyTexts &series) const;
+    void openModule(Screen &shown);
+    void openDatabase(const QString &drive);
+    void disconnectDatabase();
+    void loadLocality();
+
+    TDatosLocalidad m_loc;
+    kit::ChangeCombo *m_source;
+    kit::ChangeCombo *m_provinces;
+    kit::ChangeCombo *m_stations;
+    kit::ChangeCombo *m_dbProvinces;
+    kit::ChangeCombo *m_dbLocalities;
+    QWidget *m_note;
+};
+
+} // namespace verdeval

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/Screen.h"
+
+namespace verdeval {
+
+// The splash screen and main window: closing it ends the program.
+class TFInicial : public Screen
+{
+    Q_OBJECT
+public:
+    explicit TFInicial(VerdevalApp &app);
+
+    void EntrarClick();
+    void SalirClick();
+
+protected:
+    void OnClose() override;
+};
+
+} // namespace verdeval

@@ -1,0 +1,7 @@
+#include "climatogram/UnitClimatograma.h"
+
+namespace verdeval {
+
+TFClimatograma::TFClimatograma(VerdevalApp &app) : ModuleScreen(app, "TFClimatograma", QStringLiteral("Climatograma")) {}
+
+} // namespace verdeval

@@ -1,0 +1,7 @@
+#include "evapotranspiration/UnitEpotencial.h"
+
+namespace verdeval {
+
+TFEPotencial::TFEPotencial(VerdevalApp &app) : Screen(app, "TFEPotencial", QStringLiteral("Evapotranspiración potencial")) {}
+
+} // namespace verdeval

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+#include "platform/Screen.h"
+
+#include <QString>
+
+class QPainter;
+class QPrinter;
+class QVBoxLayout;
+
+namespace verdeval {
+
+class Chart;
+
+// A one-page printed report: US Letter, portrait, margins 10 mm at top and bottom and 2 mm at
+// left and right. The page is a widget laid out at 96 points per inch; the same paint routine
+// draws it on the preview, the printer and a PDF file, text and charts as vectors.
+//
+// Value labels keep the captions the module sets and charts keep their points until the next
+// print of the module overwrites them.
+class ReportLayout : public Screen, public Printable
+{
+    Q_OBJECT
+
+public:
+    ReportLayout(VerdevalApp &app, const char *className, const QString &documentTitle);
+
+    QString documentTitle() const override { return m_documentTitle; }
+    void printOn(QPrinter *printer) override;
+    // Lays the page out and paints it into the painter's device, filling pageRect.
+    void paintPage(QPainter &painter, const QRectF &pageRect);
+    // Writes the page to a PDF file without any dialog; returns false when the file cannot
+    // be written.
+    bool renderToPdf(const QString &path);
+
+    // Opens the print preview; returns when it closes. Closing re-activates `from`.
+    void Preview(Screen *from);
+
+    QWidget *page() const { return m_page; }
+    QVBoxLayout *pageLayout() const { return m_pageLayout; }
+    Chart *chart(const QString &name) const;
+
+    // Page size in the page widget's units (96 per inch), inside the margins.
+    static QSizeF contentSize();
+
+protected:
+    // The heading block: two emblems at the top corners, two institution lines and the credit
+    // line between them.
+    void addHeadingBlock();
+    // A report title in large type (QRTitulo).
+    void addTitle(const QString &text, const QString &name = QStringLiteral("QRTitulo"));
+    Chart *addChart(const QString &name, int height = 330);
+
+private:
+    QString m_documentTitle;
+    QWidget *m_page = nullptr;
+    QVBoxLayout *m_pageLayout = nullptr;
+};
+
+} // namespace verdeval

@@ -1,0 +1,67 @@
+#include "platform/ModuleScreen.h"
+
+#include "app/Unit1.h"
+#include "app/UnitInicial.h"
+#include "app/VerdevalApp.h"
+#include "platform/Widgets.h"
+#include "platform/core/Latitude.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace verdeval {
+
+ModuleScreen::ModuleScreen(VerdevalApp &app, const char *className, const QString &title)
+    : Screen(app, className, title)
+{
+}
+
+QHBoxLayout *ModuleScreen::addTopRow(const QString &stationCaption, bool calcular, const QString &headingText)
+{
+    auto *heading = kit::heading(headingText, 15, this);
+    heading->setObjectName(QStringLiteral("Label1"));
+    body()->addWidget(heading);
+
+    auto *row = new QHBoxLayout();
+    row->setSpacing(6);
+    auto *back = kit::button(QStringLiteral("BVolverAlIndice"), QStringLiteral("&Volver al Índice"), this);
+    row->addWidget(back);
+    row->addSpacing(10);
+    kit::addLocationBoxes(row, stationCaption, this);
+    row->addSpacing(10);
+    auto *extra = new QHBoxLayout();
+    extra->setObjectName(QStringLiteral("extra"));
+    row->addLayout(extra);
+    if (calcular)
+        row->addWidget(kit::button(QStringLiteral("BCalcular"), QStringLiteral("&Calcular"), this));
+    auto *exit = kit::button(QStringLiteral("BCerrar"), QStringLiteral("Salir del Programa"), this);
+    row->addWidget(exit);
+    row->addStretch(1);
+    body()->addLayout(row);
+
+    onClick(back, &ModuleScreen::BVolverAlIndiceClick);
+    onClick(exit, &ModuleScreen::BCerrarClick);
+    return extra;
+}
+
+void ModuleScreen::BVolverAlIndiceClick()
+{
+    closeScreen();
+    app().FIndice().present();
+}
+
+void ModuleScreen::BCerrarClick() { app().FInicial().closeScreen(); }
+
+double ModuleScreen::signedLatitude(double &held, const QString &hemisphereMessage)
+{
+    const QString h = text(QStringLiteral("EHemisferio"));
+    if (!isValidHemisphere(h)) {
+        app().dialogs().hemisphereError(this, hemisphereMessage);
+        return held;
+    }
+    held = verdeval::signedLatitude(text(QStringLiteral("EGrados")), text(QStringLiteral("EMinutos")), h);
+    return held;
+}
+
+} // namespace verdeval

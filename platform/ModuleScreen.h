@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/Screen.h"
+#include "platform/core/Messages.h"
+
+class QHBoxLayout;
+class QPushButton;
+
+namespace verdeval {
+
+// A calculation module's screen: the heading "Ingrese la información necesaria para los
+// cálculos", a top row with "&Volver al Índice", the station and latitude boxes, "&Calcular"
+// and "Salir del Programa", and the navigation those buttons share.
+class ModuleScreen : public Screen
+{
+    Q_OBJECT
+
+public:
+    ModuleScreen(VerdevalApp &app, const char *className, const QString &title);
+
+    // "&Volver al Índice": closes this screen, then shows the index.
+    void BVolverAlIndiceClick();
+    // "Salir del Programa": closes the splash screen, which ends the program.
+    void BCerrarClick();
+
+protected:
+    // Adds the heading and the top row. Widgets the screen puts in `extra` (e.g. a threshold box)
+    // come after the latitude boxes, before "&Calcular". Without calcular, no "&Calcular".
+    QHBoxLayout *addTopRow(const QString &stationCaption, bool calcular = true,
+                           const QString &headingText = QStringLiteral("Ingrese la información necesaria para los cálculos"));
+
+    // The signed latitude of this screen's boxes (minutes converted before degrees). With a
+    // hemisphere other than S, s, N or n the hemisphere dialog is shown and `held` is returned
+    // unchanged; otherwise `held` receives the new latitude.
+    double signedLatitude(double &held, const QString &hemisphereMessage = msg::hemisphere);
+};
+
+} // namespace verdeval

@@ -1,0 +1,155 @@
+#include "platform/Screen.h"
+
+#include "app/VerdevalApp.h"
+#include "platform/Dialogs.h"
+#include "platform/Widgets.h"
+#include "platform/core/Errors.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace verdeval {
+
+Screen::Screen(VerdevalApp &app, const char *className, const QString &title)
+    : QWidget(nullptr), m_app(app)
+{
+    setObjectName(QString::fromLatin1(className));
+    setWindowTitle(title.isEmpty() ? QStringLiteral("Verdeval") : title);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    kit::paintSilver(this);
+
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto *scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto *content = new QWidget(scroll);
+    kit::paintSilver(content);
+    m_body = new QVBoxLayout(content);
+    m_body->setContentsMargins(12, 8, 12, 8);
+    m_body->setSpacing(6);
+    scroll->setWidget(content);
+    outer->addWidget(scroll);
+}
+
+void Screen::present()
+{
+    const bool wasVisible = isVisible();
+    if (maximised())
+        showMaximized();
+    else
+        show();
+    raise();
+    activateWindow();
+    if (wasVisible)
+        reactivate();
+}
+
+void Screen::closeScreen() { close(); }
+
+void Screen::reactivate()
+{
+    if (!isVisible() || m_inActivate)
+        return;
+    m_inActivate = true;
+    guard([this] { OnActivate(); });
+    m_inActivate = false;
+}
+
+void Screen::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        reactivate();
+}
+
+void Screen::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (!event->spontaneous())
+        emit hidden();
+}
+
+void Screen::closeEvent(QCloseEvent *event)
+{
+    guard([this] { OnClose(); });
+    event->accept();
+}
+
+void Screen::guard(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const CalcError &e) {
+        m_app.dialogs().standardError(this, e.message());
+    }
+}
+
+void Screen::connectClicked(QObject *sender, std::function<void()> slot)
+{
+    if (auto *button = qobject_cast<QAbstractButton *>(sender))
+        connect(button, &QAbstractButton::clicked, this, [slot] { slot(); });
+    else if (auto *link = qobject_cast<kit::ClickLabel *>(sender))
+        connect(link, &kit::ClickLabel::clicked, this, [slot] { slot(); });
+}
+
+void Screen::indexControls() const
+{
+    m_controls.clear();
+    const auto children = findChildren<QWidget *>();
+    for (QWidget *w : children)
+        if (!w->objectName().isEmpty())
+            m_controls.insert(w->objectName().toLower(), w);
+}
+
+QWidget *Screen::control(const QString &name) const
+{
+    const QString key = name.toLower();
+    auto it = m_controls.constFind(key);
+    if (it == m_controls.constEnd() || it.value().isNull()) {
+        indexControls();
+        it = m_controls.constFind(key);
+        if (it == m_controls.constEnd())
+            return nullptr;
+    }
+    return it.value();
+}
+
+QString Screen::text(const QString &name) const
+{
+    QWidget *w = control(name);
+    if (auto *e = qobject_cast<QLineEdit *>(w))
+        return e->text();
+    if (auto *l = qobject_cast<QLabel *>(w))
+        return l->text();
+    if (auto *c = qobject_cast<QComboBox *>(w))
+        return c->currentText();
+    if (auto *b = qobject_cast<QAbstractButton *>(w))
+        return b->text();
+    qWarning("Screen::text: no control %s.%s", qPrintable(objectName()), qPrintable(name));
+    return QString();
+}
+
+void Screen::setText(const QString &name, const QString &value)
+{
+    QWidget *w = control(name);
+    if (auto *e = qobject_cast<QLineEdit *>(w))
+        e->setText(value);
+    else if (auto *l = qobject_cast<QLabel *>(w))
+        l->setText(value);
+    else if (auto *c = qobject_cast<QComboBox *>(w))
+        c->setEditText(value);
+    else
+        qWarning("Screen::setText: no control %s.%s", qPrintable(objectName()), qPrintable(name));
+}
+
+QLineEdit *Screen::box(const QString &name) const { return qobject_cast<QLineEdit *>(control(name)); }
+QLabel *Screen::label(const QString &name) const { return qobject_cast<QLabel *>(control(name)); }
+
+} // namespace verdeval

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QHash>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class QAbstractButton;
+class QLabel;
+class QLineEdit;
+class QVBoxLayout;
+
+namespace verdeval {
+
+class VerdevalApp;
+
+// A window of the program. Every screen exists from start-up to the end of the run, one
+// instance each; closing one only hides it, and its boxes keep their texts.
+//
+// Activation: OnActivate runs when the screen is shown and again when a window of the
+// program that it opened (a message box, the report preview, a modal screen) closes; not when
+// the user merely switches to another application and back.
+class Screen : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // className becomes the Qt object name, so tests and tools reach the screen by it.
+    Screen(VerdevalApp &app, const char *className, const QString &title = QString());
+
+    VerdevalApp &app() const { return m_app; }
+
+    // Shows the screen (maximised unless it says otherwise) and brings it to the front; if it
+    // was already visible, it is activated again.
+    virtual void present();
+    // Closes (hides) the screen; its OnClose runs first.
+    void closeScreen();
+    // Runs OnActivate when the screen is visible.
+    void reactivate();
+
+    // Controls found by name, without regard to case; nullptr when there is none.
+    QWidget *control(const QString &name) const;
+    QWidget *control(const QString &prefix, int k) const { return control(prefix + QString::number(k)); }
+    // The text of a box, value cell, label or list; setting it works on all of them.
+    QString text(const QString &name) const;
+    QString text(const QString &prefix, int k) const { return text(prefix + QString::number(k)); }
+    void setText(const QString &name, const QString &text);
+    void setText(const QString &prefix, int k, const QString &text) { setText(prefix + QString::number(k), text); }
+    QLineEdit *box(const QString &name) const;
+    QLabel *label(const QString &name) const;
+
+    // Runs an action of the screen; an error it raises is shown in the standard error box and
+    // stops the action there, keeping whatever it had already written.
+    void guard(const std::function<void()> &action);
+
+    // Connects a button or clickable label to a handler of the screen, guarded.
+    template <class T>
+    void onClick(QObject *sender, void (T::*handler)())
+    {
+        connectClicked(sender, [this, handler] { guard([this, handler] { (static_cast<T *>(this)->*handler)(); }); });
+    }
+
+signals:
+    void hidden();
+
+protected:
+    virtual void OnActivate() {}
+    virtual void OnClose() {}
+    // Whether present() maximises the window.
+    virtual bool maximised() const { return true; }
+
+    // The content area: screens lay their rows out in it. It scrolls when the window is smaller
+    // than the content.
+    QVBoxLayout *body() const { return m_body; }
+
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void connectClicked(QObject *sender, std::function<void()> slot);
+    void indexControls() const;
+
+    VerdevalApp &m_app;
+    QVBoxLayout *m_body = nullptr;
+    mutable QHash<QString, QPointer<QWidget>> m_controls;
+    bool m_inActivate = false;
+};
+
+} // namespace verdeval

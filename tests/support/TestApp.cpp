@@ -1,0 +1,71 @@
+#include "TestApp.h"
+
+#include "platform/Screen.h"
+#include "platform/Widgets.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QtTest>
+
+namespace verdeval::test {
+
+void click(Screen &screen, const QString &name)
+{
+    QWidget *w = screen.control(name);
+    QVERIFY2(w, qPrintable(screen.objectName() + QLatin1Char('.') + name));
+    if (auto *b = qobject_cast<QAbstractButton *>(w))
+        b->click();
+    else if (auto *l = qobject_cast<kit::ClickLabel *>(w))
+        emit l->clicked();
+    else
+        QFAIL(qPrintable(QStringLiteral("not clickable: ") + name));
+}
+
+void type(Screen &screen, const QString &name, const QString &text)
+{
+    QWidget *w = screen.control(name);
+    QVERIFY2(w, qPrintable(screen.objectName() + QLatin1Char('.') + name));
+    if (auto *c = qobject_cast<QComboBox *>(w))
+        c->setEditText(text);
+    else if (auto *e = qobject_cast<QLineEdit *>(w))
+        e->setText(text);
+    else
+        QFAIL(qPrintable(QStringLiteral("not a box: ") + name));
+}
+
+void leave(Screen &screen, const QString &name)
+{
+    QWidget *w = screen.control(name);
+    QVERIFY2(w, qPrintable(screen.objectName() + QLatin1Char('.') + name));
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(w, &out);
+}
+
+QString row(const Screen &screen, const QString &prefix, int count)
+{
+    QStringList parts;
+    for (int k = 1; k <= count; ++k)
+        parts << screen.text(prefix, k);
+    return parts.join(QLatin1Char(' '));
+}
+
+void fillRow(Screen &screen, const QString &prefix, const QString &values)
+{
+    const QStringList v = values.split(QLatin1Char(' '));
+    for (int k = 1; k <= v.size(); ++k)
+        screen.setText(prefix, k, v.at(k - 1));
+}
+
+QStringList visibleScreens(const VerdevalApp &app)
+{
+    QStringList out;
+    for (Screen *s : app.screens())
+        if (s->isVisible())
+            out << s->objectName();
+    return out;
+}
+
+} // namespace verdeval::test

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "RecordingDialogs.h"
+#include "app/VerdevalApp.h"
+
+#include <memory>
+
+namespace verdeval::test {
+
+// A fresh application with recorded dialogs, for one test.
+struct TestApp {
+    std::shared_ptr<RecordingDialogs::Log> dialogs = std::make_shared<RecordingDialogs::Log>();
+    std::unique_ptr<VerdevalApp> app = std::make_unique<VerdevalApp>(std::make_unique<RecordingDialogs>(dialogs));
+
+    VerdevalApp *operator->() const { return app.get(); }
+    VerdevalApp &operator*() const { return *app; }
+};
+
+// Clicks a button or clickable label of a screen by its name.
+void click(Screen &screen, const QString &name);
+// Types a text into a box or list of a screen by its name (a list's change event runs).
+void type(Screen &screen, const QString &name, const QString &text);
+// Takes the focus out of a box, as leaving it with the Tab key does.
+void leave(Screen &screen, const QString &name);
+// The texts of prefix1..prefixN joined by blanks, as the row reads on screen.
+QString row(const Screen &screen, const QString &prefix, int count = 12);
+// Sets prefix1..prefixN from the blank-separated values.
+void fillRow(Screen &screen, const QString &prefix, const QString &values);
+// The class names of the visible screens, in creation order.
+QStringList visibleScreens(const VerdevalApp &app);
+
+} // namespace verdeval::test

@@ -1,0 +1,7 @@
+#include "thermal/UnitSumaTemp.h"
+
+namespace verdeval {
+
+TFST::TFST(VerdevalApp &app) : ModuleScreen(app, "TFST", QStringLiteral("Suma de temperatura")) {}
+
+} // namespace verdeval

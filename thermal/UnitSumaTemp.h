@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/ModuleScreen.h"
+
+namespace verdeval {
+
+class TFST : public ModuleScreen
+{
+    Q_OBJECT
+public:
+    explicit TFST(VerdevalApp &app);
+};
+
+} // namespace verdeval
