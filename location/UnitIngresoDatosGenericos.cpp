@@ -1,7 +1,199 @@
 #include "location/UnitIngresoDatosGenericos.h"
 
+#include "app/Unit1.h"
+#include "app/VerdevalApp.h"
+#include "platform/Widgets.h"
+#include "platform/core/Latitude.h"
+#include "platform/core/Messages.h"
+#include "platform/core/NumberText.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
 namespace verdeval {
 
-TFIngresoDatosGenericos::TFIngresoDatosGenericos(VerdevalApp &app) : Screen(app, "TFIngresoDatosGenericos", QStringLiteral("Ingreso de datos genéricos de una localidad")) {}
+namespace {
+const QString kMissing = QStringLiteral("Debe ingresar todos los datos en los cuadros de precipitación y temperatura, "
+                                        "utilizando el punto como separador decimal.");
+}
+
+TFIngresoDatosGenericos::TFIngresoDatosGenericos(VerdevalApp &app)
+    : Screen(app, "TFIngresoDatosGenericos", QStringLiteral("Ingreso de datos genéricos de una localidad"))
+{
+    body()->addWidget(kit::heading(QStringLiteral("Ingreso de Datos Propios"), 18, this));
+    body()->addSpacing(10);
+
+    // Name, coordinates and altitude, in tab order.
+    auto *place = new QGridLayout();
+    place->setHorizontalSpacing(8);
+    QLineEdit *station = kit::box(QStringLiteral("EEstacion"), 240, this);
+    QLineEdit *deg = kit::box(QStringLiteral("EGrados"), 50, this);
+    QLineEdit *min = kit::box(QStringLiteral("EMinutos"), 50, this);
+    QLineEdit *degL = kit::box(QStringLiteral("EGradosL"), 50, this);
+    QLineEdit *minL = kit::box(QStringLiteral("EMinutosL"), 50, this);
+    QLineEdit *alt = kit::box(QStringLiteral("EAltitud"), 70, this);
+    QLineEdit *hem = kit::box(QStringLiteral("EHemisferio"), 40, this);
+    place->addWidget(kit::caption(QStringLiteral("Localidad:"), true, this), 0, 0);
+    place->addWidget(station, 0, 1, 1, 6);
+    place->addWidget(kit::caption(QStringLiteral("Latitud:"), true, this), 1, 0);
+    place->addWidget(kit::caption(QStringLiteral("Grados:"), false, this), 1, 1);
+    place->addWidget(deg, 1, 2);
+    place->addWidget(kit::caption(QStringLiteral("Minutos:"), false, this), 1, 3);
+    place->addWidget(min, 1, 4);
+    place->addWidget(kit::caption(QStringLiteral("Hemisferio:"), false, this), 1, 5);
+    place->addWidget(hem, 1, 6);
+    place->addWidget(kit::caption(QStringLiteral("Longitud:"), true, this), 2, 0);
+    place->addWidget(kit::caption(QStringLiteral("Grados:"), false, this), 2, 1);
+    place->addWidget(degL, 2, 2);
+    place->addWidget(kit::caption(QStringLiteral("Minutos:"), false, this), 2, 3);
+    place->addWidget(minL, 2, 4);
+    place->addWidget(kit::caption(QStringLiteral("Altitud:"), true, this), 3, 0);
+    place->addWidget(alt, 3, 1, 1, 2);
+    place->setColumnStretch(7, 1);
+    body()->addLayout(place);
+    body()->addSpacing(12);
+
+    auto *table = new kit::MonthTable(QStringLiteral("Panel1"), kit::monthsJanDec, QStringLiteral("Anual"), 150, this);
+    const QList<QLineEdit *> pp = table->addBoxRow(QStringLiteral("Precipitación:"), QStringLiteral("EPP"), 12, QStringLiteral("EPPT"));
+    const QList<QLineEdit *> t = table->addBoxRow(QStringLiteral("Temperatura:"), QStringLiteral("ET"), 12, QStringLiteral("ETT"));
+    body()->addWidget(table);
+
+    auto *note = kit::caption(
+        QStringLiteral("IMPORTANTE: Recuerde ingresar los datos usando como separador decimal el punto (.). Luego de colocar "
+                       "el valor correspondiente al mes de Diciembre, el programa calculará automáticamente el valor "
+                       "Anual, por lo cual, recuerde colocarlo en último lugar."),
+        true, this);
+    note->setWordWrap(true);
+    body()->addWidget(note);
+    body()->addSpacing(10);
+    auto *confirm = kit::button(QStringLiteral("Button1"), QStringLiteral("Ingresar Datos"), this);
+    body()->addWidget(confirm, 0, Qt::AlignHCenter);
+    body()->addStretch(1);
+
+    // Tab order: the place, then each row January to December.
+    QList<QWidget *> order{station, deg, min, degL, minL, alt, hem};
+    for (QLineEdit *e : pp)
+        order << e;
+    for (QLineEdit *e : t)
+        order << e;
+    order << confirm;
+    for (int k = 1; k < order.size(); ++k)
+        setTabOrder(order.at(k - 1), order.at(k));
+
+    pp.last()->installEventFilter(this);
+    t.last()->installEventFilter(this);
+    hem->installEventFilter(this);
+    onClick(confirm, &TFIngresoDatosGenericos::Button1Click);
+}
+
+bool TFIngresoDatosGenericos::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        const QString name = watched->objectName();
+        if (name == QLatin1String("EPP12"))
+            guard([this] { EPP12Exit(); });
+        else if (name == QLatin1String("ET12"))
+            guard([this] { ET12Exit(); });
+        else if (name == QLatin1String("EHemisferio"))
+            guard([this] { EHemisferioExit(); });
+    }
+    return Screen::eventFilter(watched, event);
+}
+
+void TFIngresoDatosGenericos::EPP12Exit()
+{
+    for (int m = 1; m <= 12; ++m)
+        m_pp[m - 1] = strToFloat(text(QStringLiteral("EPP"), m));
+    double sum = 0;
+    for (double v : m_pp)
+        sum += v;
+    m_ppTotal = sum;
+    setText(QStringLiteral("EPPT"), floatToStr(m_ppTotal));
+}
+
+void TFIngresoDatosGenericos::ET12Exit()
+{
+    for (int m = 1; m <= 12; ++m) {
+        if (text(QStringLiteral("ET"), m).isEmpty()) {
+            // A mean of stale or initial values would be a wrong figure: show none.
+            setText(QStringLiteral("ETT"), QString());
+            return;
+        }
+    }
+    for (int m = 1; m <= 12; ++m)
+        m_t[m - 1] = strToFloat(text(QStringLiteral("ET"), m));
+    double sum = 0;
+    for (double v : m_t)
+        sum += v;
+    m_tMean = sum / 12;
+    setText(QStringLiteral("ETT"), floatToStrF(m_tMean, 1));
+}
+
+void TFIngresoDatosGenericos::EHemisferioExit()
+{
+    if (m_checkingHemisphere || !isVisible())
+        return;
+    if (isValidHemisphere(text(QStringLiteral("EHemisferio"))))
+        return;
+    m_checkingHemisphere = true;
+    app().dialogs().hemisphereError(this, msg::hemisphere);
+    box(QStringLiteral("EHemisferio"))->setFocus(Qt::OtherFocusReason);
+    m_checkingHemisphere = false;
+}
+
+void TFIngresoDatosGenericos::Button1Click()
+{
+    for (const QString &prefix : {QStringLiteral("EPP"), QStringLiteral("ET")})
+        for (int m = 1; m <= 12; ++m)
+            if (text(prefix, m).isEmpty()) {
+                app().dialogs().atencion(this, kMissing);
+                return;
+            }
+
+    // The numbers handed over are those of the boxes as they stand now, so that the location
+    // always matches what the screen shows; a bad text stops here with nothing written.
+    std::array<double, 12> pp{};
+    std::array<double, 12> t{};
+    for (int m = 1; m <= 12; ++m)
+        pp[m - 1] = strToFloat(text(QStringLiteral("EPP"), m));
+    for (int m = 1; m <= 12; ++m)
+        t[m - 1] = strToFloat(text(QStringLiteral("ET"), m));
+    double ppSum = 0;
+    double tSum = 0;
+    for (int k = 0; k < 12; ++k) {
+        ppSum += pp[k];
+        tSum += t[k];
+    }
+    m_pp = pp;
+    m_t = t;
+    m_ppTotal = ppSum;
+    m_tMean = tSum / 12;
+    setText(QStringLiteral("EPPT"), floatToStr(m_ppTotal));
+    setText(QStringLiteral("ETT"), floatToStrF(m_tMean, 1));
+
+    TFIndice &index = app().FIndice();
+    TDatosLocalidad &loc = index.DatosLocalidad();
+    loc.EEstacion = text(QStringLiteral("EEstacion"));
+    loc.EGrados = text(QStringLiteral("EGrados"));
+    loc.EMinutos = text(QStringLiteral("EMinutos"));
+    loc.EGradosL = text(QStringLiteral("EGradosL"));
+    loc.EMinutosL = text(QStringLiteral("EMinutosL"));
+    loc.EAltitud = text(QStringLiteral("EAltitud"));
+    loc.EHemisferio = text(QStringLiteral("EHemisferio"));
+    for (int m = 1; m <= 12; ++m)
+        loc.PP[m] = floatToStr(m_pp[m - 1]);
+    loc.EPPT = floatToStr(m_ppTotal);
+    for (int m = 1; m <= 12; ++m)
+        loc.T[m] = floatToStr(m_t[m - 1]);
+    loc.ETT = floatToStrF(m_tMean, 1);
+
+    index.showLocation();
+    index.present();
+    closeScreen();
+}
 
 } // namespace verdeval
