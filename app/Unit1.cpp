@@ -1,9 +1,15 @@
 #include "app/Unit1.h"
 
 #include "app/VerdevalApp.h"
+#include "app/UnitBarraProgreso.h"
 #include "climatogram/UnitClimatograma.h"
 #include "evapotranspiration/UnitEpotencial.h"
 #include "evapotranspiration/UnitIngresoInformacion.h"
+#include "location/ClimateDatabase.h"
+#include "location/DriveMap.h"
+#include "location/UnitIngresoDatosGenericos.h"
+#include "location/calc/Catalogue.h"
+#include "location/calc/SeriesRule.h"
 #include "platform/Widgets.h"
 #include "platform/core/NumberText.h"
 #include "radiation/UnitHeFo.h"
@@ -15,13 +21,16 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace verdeval {
 
 TFIndice::TFIndice(VerdevalApp &app)
-    : Screen(app, "TFIndice", QStringLiteral("Índice"))
+    : Screen(app, "TFIndice", QStringLiteral("Índice")),
+      m_driveMap(std::make_unique<DriveMap>(DriveMap::forThisSystem()))
 {
     // Heading: institution lines, credit line and "&Cerrar".
     auto *top = new QHBoxLayout();
@@ -191,13 +200,139 @@ void TFIndice::ComboBox3Change()
     }
 }
 
-void TFIndice::disconnectDatabase() {}
-void TFIndice::openDatabase(const QString &) {}
-void TFIndice::ComboBox2Change() {}
-void TFIndice::combobox1Change() {}
-void TFIndice::CBProvChange() {}
-void TFIndice::cblocChange() {}
-void TFIndice::loadLocality() {}
+void TFIndice::setDriveMap(const DriveMap &drives) { *m_driveMap = drives; }
+
+const ClimateDatabase *TFIndice::database() const { return m_db && m_db->isOpen() ? m_db.get() : nullptr; }
+
+void TFIndice::disconnectDatabase() { m_db.reset(); }
+
+// ---- Built-in catalogue ----------------------------------------------------------------
+
+void TFIndice::ComboBox2Change()
+{
+    m_stations->clearAll();
+    m_loc.clearShown();
+    showLocation();
+
+    const QString province = m_provinces->currentText();
+    if (province == QLatin1String("DATOS PROPIOS")) {
+        app().dialogs().atencion(this, QStringLiteral("Debe ingresar los datos en los cuadros de precipitación y "
+                                                      "temperatura, utilizando el punto como separador decimal."));
+        app().dialogs().showModal(this, app().FIngresoDatosGenericos());
+        return;
+    }
+    m_stations->replaceItems(stationsOfProvince(province));
+}
+
+void TFIndice::combobox1Change()
+{
+    const CatalogueRecord *record = findStation(m_stations->currentText());
+    if (!record)
+        return;
+    m_loc.EEstacion = record->shownName;
+    m_loc.EGrados = record->latDeg;
+    m_loc.EMinutos = record->latMin;
+    m_loc.EHemisferio = record->hemisphere;
+    m_loc.EGradosL = record->lonDeg;
+    m_loc.EMinutosL = record->lonMin;
+    m_loc.EAltitud = record->altitude;
+    m_loc.PP.assign(catalogueSeriesTexts(record->pp));
+    m_loc.T.assign(catalogueSeriesTexts(record->t));
+    showLocation();
+    if (!hasMonthlyNormals(*record))
+        app().dialogs().atencion(
+            this, QStringLiteral("El catálogo incorporado no tiene las normales mensuales de precipitación y temperatura "
+                                 "de esta estación. Puede ingresar los valores en los cuadros de cada módulo."));
+}
+
+// ---- Climate database ------------------------------------------------------------------
+
+void TFIndice::openDatabase(const QString &drive)
+{
+    auto db = std::make_unique<ClimateDatabase>();
+    db->openDrive(*m_driveMap, drive);
+    m_db = std::move(db);
+    m_dbProvinces->show();
+    m_dbLocalities->show();
+    m_dbProvinces->replaceItems(m_db->provinces());
+}
+
+void TFIndice::CBProvChange()
+{
+    if (!database())
+        return;
+    m_dbLocalities->replaceItems(m_db->localities(m_dbProvinces->currentText()));
+}
+
+void TFIndice::cblocChange()
+{
+    if (!database())
+        return;
+    loadLocality();
+}
+
+void TFIndice::loadLocality()
+{
+    TForm9 &wait = app().Form9();
+    QProgressBar *bar = wait.ProgressBar1();
+    bar->setMaximum(100);
+    bar->setValue(0); // every load shows its progress from the start
+    bar->show();
+    wait.present();
+
+    // The waiting window closes however the load ends, and the index shows what was written.
+    struct Finish {
+        TFIndice *index;
+        TForm9 &wait;
+        ~Finish()
+        {
+            wait.closeScreen();
+            index->showLocation();
+        }
+    } finish{this, wait};
+
+    const QString province = m_dbProvinces->currentText();
+    const QString locality = m_dbLocalities->currentText();
+    const LocalityRecord place = m_db->queryLocality(province, locality);
+    wait.StepIt();
+    wait.StepIt();
+
+    std::array<QStringList, 8> read;
+    for (size_t k = 0; k < seriesLoadOrder().size(); ++k) {
+        const SeriesTable table = seriesLoadOrder()[k];
+        read[k] = m_db->querySeries(table, province, locality);
+        if (table != SeriesTable::HumRel && table != SeriesTable::VelViento)
+            wait.StepIt();
+    }
+
+    m_loc.EEstacion = place.name;
+    m_loc.EGrados = place.latDeg;
+    m_loc.EMinutos = floatToStrF(place.latMin, 0);
+    m_loc.EHemisferio = QStringLiteral("S");
+    m_loc.EGradosL = place.lonDeg;
+    m_loc.EMinutosL = place.lonMin;
+    m_loc.EAltitud = place.altitude;
+
+    auto write = [&](MonthlyTexts &series, SeriesTable table) {
+        QStringList texts = read[size_t(std::find(seriesLoadOrder().begin(), seriesLoadOrder().end(), table) -
+                                        seriesLoadOrder().begin())];
+        series.assign(texts);
+        applySeriesRule(texts);
+        series.assign(texts);
+    };
+    write(m_loc.PP, SeriesTable::Pp);
+    write(m_loc.T, SeriesTable::TempMed);
+    wait.StepIt();
+    write(m_loc.TMa, SeriesTable::TempMaxMedia);
+    write(m_loc.TMi, SeriesTable::TempMinMedia);
+    write(m_loc.HE, SeriesTable::HeEfectiva);
+    write(m_loc.HR, SeriesTable::HumRel);
+    wait.StepIt();
+    write(m_loc.PA, SeriesTable::PreAtm);
+    write(m_loc.VV, SeriesTable::VelViento);
+    wait.StepIt();
+    bar->hide();
+}
 
 // ---- Module launchers ------------------------------------------------------------------
 

@@ -29,6 +29,11 @@ public:
     // Shows the location's name, coordinates and altitude in the read-only boxes.
     void showLocation();
 
+    // Where drive letters lead to the climate database file; tests point it elsewhere.
+    void setDriveMap(const DriveMap &drives);
+    // The open climate database, or nullptr.
+    const ClimateDatabase *database() const;
+
     // Data source and lists.
     void ComboBox3Change();
     void ComboBox2Change();
@@ -56,6 +61,8 @@ private:
     void loadLocality();
 
     TDatosLocalidad m_loc;
+    std::unique_ptr<DriveMap> m_driveMap;
+    std::unique_ptr<ClimateDatabase> m_db;
     kit::ChangeCombo *m_source;
     kit::ChangeCombo *m_provinces;
     kit::ChangeCombo *m_stations;

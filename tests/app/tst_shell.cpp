@@ -198,7 +198,7 @@ void TestShell::sourceChoiceKeepsSeries()
     loc.PP.assign(QString("1 2 3 4 5 6 7 8 9 10 11 12").split(' '));
     loc.TMa.assign(QString("a b c d e f g h i j k l").split(' '));
     index.showLocation();
-    type(index, "combobox1", "Azul");
+    type(index, "combobox1", "Az");
     type(index, "ComboBox3", "CD");
     for (const char *name : {"EEstacion", "EGrados", "EMinutos", "EHemisferio", "EGradosL", "EMinutosL", "EAltitud"})
         QCOMPARE(index.text(QString::fromLatin1(name)), QString());
