@@ -7,7 +7,6 @@ int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Verdeval"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Verdeval"));
     // Number texts use "." whatever the regional settings; the conversions never consult the
     // locale, and Qt's own number display is fixed to the C locale as well.
     QLocale::setDefault(QLocale::c());
