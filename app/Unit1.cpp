@@ -350,6 +350,15 @@ void TFIndice::copySeries(Screen &target, const QString &prefix, const MonthlyTe
         target.setText(prefix, m, series[m]);
 }
 
+void TFIndice::copyClimate(Screen &target) const
+{
+    copyCommon(target);
+    copySeries(target, QStringLiteral("ET"), m_loc.T);
+    copySeries(target, QStringLiteral("EPP"), m_loc.PP);
+    target.setText(QStringLiteral("EPPT"), m_loc.EPPT);
+    target.setText(QStringLiteral("ETT"), m_loc.ETT);
+}
+
 void TFIndice::openModule(Screen &shown)
 {
     shown.present();
@@ -398,11 +407,7 @@ void TFIndice::Label3Click()
     m_loc.EPPT = floatToStr(sum);
 
     Screen &target = app().FBHC();
-    copyCommon(target);
-    copySeries(target, QStringLiteral("ET"), m_loc.T);
-    copySeries(target, QStringLiteral("EPP"), m_loc.PP);
-    target.setText(QStringLiteral("EPPT"), m_loc.EPPT);
-    target.setText(QStringLiteral("ETT"), m_loc.ETT);
+    copyClimate(target);
     openModule(target);
 }
 
@@ -426,11 +431,7 @@ void TFIndice::Label5Click()
 void TFIndice::Label16Click()
 {
     Screen &target = app().FClimatograma();
-    copyCommon(target);
-    copySeries(target, QStringLiteral("ET"), m_loc.T);
-    copySeries(target, QStringLiteral("EPP"), m_loc.PP);
-    target.setText(QStringLiteral("EPPT"), m_loc.EPPT);
-    target.setText(QStringLiteral("ETT"), m_loc.ETT);
+    copyClimate(target);
     openModule(target);
 }
 

@@ -55,6 +55,9 @@ public:
 private:
     void copyCommon(Screen &target) const;
     void copySeries(Screen &target, const QString &prefix, const MonthlyTexts &series) const;
+    // Temperature, precipitation and both annual values, for the water balance and the
+    // climatogram.
+    void copyClimate(Screen &target) const;
     void openModule(Screen &shown);
     void openDatabase(const QString &drive);
     void disconnectDatabase();

@@ -44,6 +44,20 @@ private:
         QString path() const { return ClimateDbFixture::pathOnDrive(dir.path() + "/mnt/c"); }
         void attach(TFIndice &index) const { index.setDriveMap(DriveMap::mountFolders(dir.path(), dir.path() + "/home")); }
     };
+    // A drive holding the fixture's real stations, attached to the index, "C" chosen.
+    struct RealDrive : Drive {
+        RealDrive()
+        {
+            ClimateDbFixture db(path());
+            db.addRealStations();
+            db.close();
+        }
+        void choose(TFIndice &index) const
+        {
+            attach(index);
+            type(index, "ComboBox3", "C");
+        }
+    };
     static QString shown(const TFIndice &index)
     {
         QStringList parts;
@@ -170,15 +184,11 @@ void TestIndexSources::ownDataFromProvinceList()
 
 void TestIndexSources::databaseProvincesOnce()
 {
-    Drive drive;
-    ClimateDbFixture db(drive.path());
-    db.addRealStations();
-    db.close();
+    RealDrive drive;
     TestApp app;
     TFIndice &index = app->FIndice();
     index.present();
-    drive.attach(index);
-    type(index, "ComboBox3", "C");
+    drive.choose(index);
     type(index, "ComboBox3", "CD");
     type(index, "ComboBox3", "C");
     auto *provinces = qobject_cast<QComboBox *>(index.control("CBProv"));
@@ -231,14 +241,10 @@ void TestIndexSources::databaseLoad()
 
 void TestIndexSources::databaseMissingSeriesAndJanuary()
 {
-    Drive drive;
-    ClimateDbFixture db(drive.path());
-    db.addRealStations();
-    db.close();
+    RealDrive drive;
     TestApp app;
     TFIndice &index = app->FIndice();
-    drive.attach(index);
-    type(index, "ComboBox3", "C");
+    drive.choose(index);
     type(index, "CBProv", "Entre Ríos");
     type(index, "cbloc", "Paraná Inta");
     const TDatosLocalidad &loc = index.DatosLocalidad();
@@ -294,14 +300,10 @@ void TestIndexSources::databaseUnknownOrHostileNames()
 {
     QFETCH(QString, province);
     QFETCH(QString, locality);
-    Drive drive;
-    ClimateDbFixture db(drive.path());
-    db.addRealStations();
-    db.close();
+    RealDrive drive;
     TestApp app;
     TFIndice &index = app->FIndice();
-    drive.attach(index);
-    type(index, "ComboBox3", "C");
+    drive.choose(index);
     type(index, "CBProv", "Buenos Aires");
     type(index, "cbloc", "Junín");
     type(index, "CBProv", province);
@@ -352,15 +354,11 @@ void TestIndexSources::databaseFailures()
 
 void TestIndexSources::catalogueAfterDatabaseKeepsOtherSeries()
 {
-    Drive drive;
-    ClimateDbFixture db(drive.path());
-    db.addRealStations();
-    db.close();
+    RealDrive drive;
     TestApp app;
     TFIndice &index = app->FIndice();
     index.present();
-    drive.attach(index);
-    type(index, "ComboBox3", "C");
+    drive.choose(index);
     type(index, "CBProv", "Buenos Aires");
     type(index, "cbloc", "Junín");
     type(index, "ComboBox3", "CD");
@@ -380,12 +378,7 @@ void TestIndexSources::catalogueAfterDatabaseKeepsOtherSeries()
 
 void TestIndexSources::databaseFileUnchanged()
 {
-    Drive drive;
-    {
-        ClimateDbFixture db(drive.path());
-        db.addRealStations();
-        db.close();
-    }
+    RealDrive drive;
     auto digest = [&] {
         QFile f(drive.path());
         f.open(QIODevice::ReadOnly);
@@ -395,8 +388,7 @@ void TestIndexSources::databaseFileUnchanged()
     {
         TestApp app;
         TFIndice &index = app->FIndice();
-        drive.attach(index);
-        type(index, "ComboBox3", "C");
+        drive.choose(index);
         for (const char *p : {"Buenos Aires", "Córdoba", "Misiones"}) {
             type(index, "CBProv", QString::fromUtf8(p));
             auto *localities = qobject_cast<QComboBox *>(index.control("cbloc"));
