@@ -391,24 +391,25 @@ LocalityRecord ClimateDatabase::queryLocality(const QString &province, const QSt
     requireOpen(*this);
     QSqlQuery &q = d->run(d->locality, {province, locality});
     LocalityRecord r;
+    QVariant minutes;
     if (q.next()) {
         r.found = true;
         r.name = q.value(0).toString();
         r.latDeg = q.value(1).toString();
-        const QVariant minutes = q.value(2);
-        const QString minutesText = minutes.toString();
-        // A number as stored; a text must be a number; nothing at all reads as 0.
-        if (minutes.isNull() || minutesText.trimmed().isEmpty())
-            r.latMin = 0;
-        else if (minutes.typeId() == QMetaType::QString || minutes.typeId() == QMetaType::QByteArray)
-            r.latMin = strToFloat(minutesText);
-        else
-            r.latMin = minutes.toDouble();
+        minutes = q.value(2);
         r.lonDeg = q.value(3).toString();
         r.lonMin = q.value(4).toString();
         r.altitude = q.value(5).toString();
     }
     q.finish();
+    // A number as stored; a text must be a number; nothing at all reads as 0.
+    const QString minutesText = minutes.toString();
+    if (minutes.isNull() || minutesText.trimmed().isEmpty())
+        r.latMin = 0;
+    else if (minutes.typeId() == QMetaType::QString || minutes.typeId() == QMetaType::QByteArray)
+        r.latMin = strToFloat(minutesText);
+    else
+        r.latMin = minutes.toDouble();
     return r;
 }
 
