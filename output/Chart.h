@@ -3,13 +3,18 @@
 #include <QColor>
 #include <QList>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 #include <memory>
 #include <vector>
 
+class QPainter;
+
 namespace verdeval {
+
+class Chart;
 
 // One series of a chart: a line or vertical bars, with its legend title, colour and axis, and
 // an ordered list of points (X, Y, label). The operations keep the names the modules use.
@@ -31,28 +36,33 @@ public:
     Kind kind() const { return m_kind; }
     Axis axis() const { return m_axis; }
     QColor color() const { return m_color; }
+    void setTitle(const QString &title);
+    void setColor(const QColor &color);
 
     // Removes all points; kind, title, colour and axis stay.
     void Clear();
-    void setMarksVisible(bool visible) { m_marksVisible = visible; }
+    // Value marks: the value written beside each point. Shown unless hidden.
+    void setMarksVisible(bool visible);
     bool marksVisible() const { return m_marksVisible; }
-    // X values are day counts from 30 December 1899 (166 is 15 June 1900).
-    void setDateTime(bool dateTime) { m_dateTime = dateTime; }
+    // X values are day counts from 30 December 1899 (day 166 falls in June 1900, day 531 in
+    // June 1901), drawn as dates on the bottom axis.
+    void setDateTime(bool dateTime);
     bool isDateTime() const { return m_dateTime; }
     // Appends a point with the given X.
     void AddXY(double x, double y, const QString &label = QString());
-    // Appends a point whose X is its ordinal (0 for the first).
+    // Appends a point whose X is its ordinal (0 for the first), labelled with the text.
     void Add(double y, const QString &label = QString());
 
     const std::vector<Point> &points() const { return m_points; }
     QList<double> yValues() const;
-    // The points as shown: "x:y" pairs with y in the general number format, for tests.
+    // The points in the order added: "x:y" pairs in the general number format, for tests.
     QString describe() const;
 
-    // Appearance.
-    void setPen(int width, Qt::PenStyle style = Qt::SolidLine) { m_width = width; m_penStyle = style; }
-    void setPointMarkers(bool on, qreal size = 7) { m_markers = on; m_markerSize = size; }
-    void setBarWidthPercent(int percent) { m_barPercent = percent; }
+    // Appearance: pen width and style (solid, dashed, dotted, dash-dot...), square point
+    // markers of the given size, bar width as a percentage of the slot.
+    void setPen(int width, Qt::PenStyle style = Qt::SolidLine);
+    void setPointMarkers(bool on, qreal size = 7);
+    void setBarWidthPercent(int percent);
     int width() const { return m_width; }
     Qt::PenStyle penStyle() const { return m_penStyle; }
     bool pointMarkers() const { return m_markers; }
@@ -61,6 +71,8 @@ public:
 
 private:
     friend class Chart;
+    void changed();
+
     QString m_name;
     Kind m_kind;
     QString m_title;
@@ -74,10 +86,17 @@ private:
     bool m_markers = false;
     qreal m_markerSize = 7;
     int m_barPercent = 70;
-    class Chart *m_chart = nullptr;
+    Chart *m_chart = nullptr;
 };
 
 // Settings of one axis of a chart.
+//
+// Range: `automatic` follows the data at both ends. With `automatic` false, each end is fixed
+// unless its own flag says it follows the data (setMinimumFixed); clearing `automatic` alone
+// fixes both ends at minimum..maximum.
+//
+// Increment: the smallest step between labels; when the labels would overlap the chart takes a
+// multiple of it. 0 lets the chart choose.
 struct ChartAxis {
     enum class Labels { Values, Text, DateTime };
     QString title;
@@ -86,10 +105,17 @@ struct ChartAxis {
     bool automaticMaximum = true;
     double minimum = 0;
     double maximum = 0;
-    double increment = 0;         // between labels; 0 = the chart's choice
+    double increment = 0;
+    // Values: numbers (or the points' texts when the points carry labels); Text: one slot per
+    // whole X with the points' texts; DateTime: dates in dateFormat.
     Labels labels = Labels::Values;
+    // Date format: "MMM" month abbreviation (Spanish), "dd/mm" day and month; tokens d, dd,
+    // m, mm, mmm, mmmm, yy, yyyy, any case.
     QString dateFormat = QStringLiteral("MMM");
-    bool visible = false;         // the right axis shows only when a series uses it
+    // The right axis shows only when a series uses it or this is set.
+    bool visible = false;
+    // Vertical grid lines between the slots instead of through the labels (bottom axis).
+    bool gridBetweenLabels = false;
 
     // Fixed range minimum..maximum.
     void setFixed(double min, double max)
@@ -98,6 +124,7 @@ struct ChartAxis {
         minimum = min;
         maximum = max;
     }
+    // Minimum fixed, maximum following the data.
     void setMinimumFixed(double min)
     {
         automatic = false;
@@ -107,8 +134,10 @@ struct ChartAxis {
     }
 };
 
-// A chart on a screen or a report page. Title lines, axes, legend and series; the drawing is
-// Qt Charts'.
+// A chart on a screen or a report page: title lines centred above the plot, a bottom axis, left
+// and right vertical axes, a legend below or at the side, and an ordered list of line and bar
+// series. It keeps no picture of itself: every paint (screen, preview, printer, PDF) draws
+// from the series and settings, as vectors.
 class Chart : public QWidget
 {
     Q_OBJECT
@@ -122,12 +151,14 @@ public:
     void titleAdd(const QString &line);
     QStringList titleLines() const { return m_titleLines; }
     void setTitleVisible(bool visible);
+    bool titleVisible() const;
     void setTitleColor(const QColor &color);
 
     ChartSeries *addLine(const QString &name, const QString &title, const QColor &color,
                          ChartSeries::Axis axis = ChartSeries::Axis::Left);
     ChartSeries *addBars(const QString &name, const QString &title, const QColor &color, int widthPercent,
                          ChartSeries::Axis axis = ChartSeries::Axis::Left);
+    // By name, without regard to case; nullptr when there is none.
     ChartSeries *series(const QString &name) const;
     QList<ChartSeries *> allSeries() const;
 
@@ -139,27 +170,41 @@ public:
 
     enum class Legend { Below, Right, Hidden };
     void setLegend(Legend where);
+    // Horizontal grid lines through the left axis labels in this colour and width.
     void setHorizontalGrid(const QColor &color, int width);
 
     // Brings the drawing up to date with the series and settings.
     void refresh();
-    // Paints the chart into the rectangle (report pages); vectors on any paint device.
+    // Paints the chart into the rectangle of any painter (report pages, PDF, printer).
     void render(QPainter *painter, const QRectF &target);
+    void paint(QPainter &painter, const QRectF &target) const;
+
+    // What a drawing of the given size shows (the widget's size when none is given), for
+    // tests and for a look at the chart without painting it.
+    enum class AxisId { Bottom, Left, Right };
+    QStringList axisLabels(AxisId axis, const QSizeF &size = QSizeF()) const;
+    QRectF plotArea(const QSizeF &size = QSizeF()) const;
+    // Where the points of a series are drawn, in the order added (points without a finite
+    // value are left out).
+    QList<QPointF> drawnPoints(const ChartSeries *series, const QSizeF &size = QSizeF()) const;
 
     void seriesChanged();
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     struct Impl;
+    struct Geometry;
+    Geometry layout(const QRectF &target) const;
+    QSizeF effectiveSize(const QSizeF &size) const;
+
     std::unique_ptr<Impl> d;
     QStringList m_titleLines;
     std::vector<std::unique_ptr<ChartSeries>> m_series;
     ChartAxis m_bottom;
     ChartAxis m_left;
     ChartAxis m_right;
-    bool m_dirty = true;
 };
 
 } // namespace verdeval

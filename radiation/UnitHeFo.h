@@ -1,14 +1,47 @@
 #pragma once
 
 #include "platform/ModuleScreen.h"
+#include "radiation/calc/Heliofania.h"
 
 namespace verdeval {
 
+class Chart;
+class ChartSeries;
+
+// Astronomical heliophany and photoperiod of one latitude on the sixteen dates of the year,
+// drawn through the year against a threshold in hours typed by the user ("Umbral"), and
+// printed on a one-page report.
 class TFHeFo : public ModuleScreen
 {
     Q_OBJECT
+
 public:
     explicit TFHeFo(VerdevalApp &app);
+
+    // "&Calcular": threshold and latitude checks, the heliophany row, the photoperiod row,
+    // the threshold, then the chart.
+    void BCalcularClick();
+    // "Imprimir Informe": the report TForm3 receives the cells and the held values.
+    void BImprimirInformeClick();
+
+    Chart &Chart1() const { return *m_chart; }
+
+protected:
+    // Empties the threshold, the value rows, the three chart series and the chart title; the
+    // other boxes and the held values stay.
+    void OnClose() override;
+
+private:
+    void llenarSeries(ChartSeries &heliofania, ChartSeries &fotoperiodo, ChartSeries &umbral) const;
+
+    Chart *m_chart = nullptr;
+
+    // Held from the last calculation that reached them (zero until then).
+    double m_latitud = 0;
+    double m_phi = 0;
+    Heliofania::PorFecha m_N{};
+    Heliofania::PorFecha m_P{};
+    Heliofania::PorFecha m_U{};
 };
 
 } // namespace verdeval
