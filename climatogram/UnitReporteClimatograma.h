@@ -4,6 +4,7 @@
 
 namespace verdeval {
 
+// The climatogram report: the monthly precipitation and temperature table and the chart.
 class TForm7 : public ReportLayout
 {
     Q_OBJECT

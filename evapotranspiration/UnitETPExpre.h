@@ -4,11 +4,17 @@
 
 namespace verdeval {
 
+// The formulas of the four evapotranspiration methods and the meaning of their symbols.
 class TFEtpExp : public Screen
 {
     Q_OBJECT
 public:
     explicit TFEtpExp(VerdevalApp &app);
+
+    // "Volver al Índice Evapotranspiración": shows the sub-menu, then closes this screen.
+    void BVolverIndiceClick();
+    // "Ir a Ingreso de Datos": shows the entry screen, then closes this screen.
+    void BCerrarClick();
 };
 
 } // namespace verdeval

@@ -4,6 +4,7 @@
 
 namespace verdeval {
 
+// The evapotranspiration report: the four result rows and their chart, July to June.
 class TForm2 : public ReportLayout
 {
     Q_OBJECT

@@ -245,7 +245,7 @@ QList<QLabel *> MonthTable::addCellRow(const QString &title, const QString &pref
 void addLocationBoxes(QHBoxLayout *row, const QString &stationCaption, QWidget *parent)
 {
     row->addWidget(caption(stationCaption, true, parent));
-    row->addWidget(box(QStringLiteral("EEstacion"), 200, parent), 3);
+    row->addWidget(box(QStringLiteral("EEstacion"), 120, parent), 3);
     row->addSpacing(12);
     row->addWidget(caption(QStringLiteral("Latitud:"), true, parent));
     row->addWidget(caption(QStringLiteral("Grados:"), false, parent));

@@ -1,7 +1,58 @@
 #include "thermal/UnitHF.h"
 
+#include "platform/Widgets.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
 namespace verdeval {
 
-TFHF::TFHF(VerdevalApp &app) : ModuleScreen(app, "TFHF", QStringLiteral("Cálculo de Horas de frío")) {}
+TFHF::TFHF(VerdevalApp &app) : ModuleScreen(app, "TFHF", QStringLiteral("Cálculo de Horas de frío"))
+{
+    addTopRow(QStringLiteral("Localidad:"));
+    body()->addSpacing(6);
+
+    auto *inputs = new kit::MonthTable(QStringLiteral("Panel1"), kit::monthsJanDec, QStringLiteral("Anual"), 230, this);
+    inputs->addBoxRow(QStringLiteral("Temperatura Mínima Media:"), QStringLiteral("ETmi"), 12, QStringLiteral("ETmiT"), true);
+    body()->addWidget(inputs);
+    body()->addSpacing(14);
+
+    body()->addWidget(kit::heading(QStringLiteral("Horas de Frío"), 15, this));
+    auto *method = kit::caption(QStringLiteral("Metodología Damario - Pascale - Bustos (1998)."), true, this);
+    method->setAlignment(Qt::AlignCenter);
+    body()->addWidget(method);
+    body()->addSpacing(8);
+
+    // The three figures, one per line, each caption beside its value.
+    auto *figures = new QGridLayout();
+    figures->setHorizontalSpacing(6);
+    figures->setVerticalSpacing(6);
+    const struct {
+        const char *caption;
+        const char *name;
+    } rows[] = {
+        {"Horas de Frío Totales", "EHFT"},
+        {"Horas de Frío Corregidas", "EHFC"},
+        {"Horas de Frío Efectivas", "EHFE"},
+    };
+    int r = 0;
+    for (const auto &row : rows) {
+        figures->addWidget(kit::rowTitle(QString::fromUtf8(row.caption), this), r, 1);
+        QLabel *value = kit::cell(QString::fromLatin1(row.name), this);
+        value->setMinimumWidth(110);
+        figures->addWidget(value, r, 2);
+        ++r;
+    }
+    figures->setColumnStretch(0, 1);
+    figures->setColumnStretch(3, 1);
+    body()->addLayout(figures);
+    body()->addSpacing(14);
+
+    body()->addWidget(kit::button(QStringLiteral("BImprimir"), QStringLiteral("Imprimir Informe"), this), 0,
+                      Qt::AlignHCenter);
+    body()->addStretch(1);
+}
 
 } // namespace verdeval

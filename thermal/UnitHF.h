@@ -4,6 +4,8 @@
 
 namespace verdeval {
 
+// Winter chill hours from the monthly mean minimum temperatures: total, corrected and effective
+// hours, with their report.
 class TFHF : public ModuleScreen
 {
     Q_OBJECT

@@ -4,6 +4,7 @@
 
 namespace verdeval {
 
+// The chill hours report: the monthly minima and the three figures.
 class TForm8 : public ReportLayout
 {
     Q_OBJECT

@@ -4,6 +4,7 @@
 
 namespace verdeval {
 
+// The temperature sum report: the four monthly degree-day rows and their chart.
 class TForm6 : public ReportLayout
 {
     Q_OBJECT

@@ -4,6 +4,8 @@
 
 namespace verdeval {
 
+// Temperature sums: monthly degree-days over a chosen base and over 0, 10 and 15 °C, the two
+// seasonal sums over the chosen base, and their chart.
 class TFST : public ModuleScreen
 {
     Q_OBJECT

@@ -4,6 +4,8 @@
 
 namespace verdeval {
 
+// The water balance report: the seven monthly rows of the storage account, without annual
+// values, and the screen's two charts in the report's colours.
 class TForm5 : public ReportLayout
 {
     Q_OBJECT

@@ -1,0 +1,251 @@
+#include "ScreenChecks.h"
+#include "TestApp.h"
+#include "output/Chart.h"
+#include "platform/Screen.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QtTest>
+
+using namespace verdeval;
+using namespace verdeval::test;
+
+// The water balance screen, its chart screen and its report as laid out: named controls, fixed
+// texts, the capacity list, the charts' series, and where each button leads.
+class TestBhcScreens : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void controls_data();
+    void controls();
+    void texts_data();
+    void texts();
+    void capacityList();
+    void deltaOverStorageChange_data();
+    void deltaOverStorageChange();
+    void series_data();
+    void series();
+    void navigation_data();
+    void navigation();
+};
+
+void TestBhcScreens::controls_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("name"); // a prefix when count > 0
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("kind");
+
+    for (const char *name : {"EEstacion", "EGrados", "EMinutos", "EHemisferio", "EPPT", "ETT"})
+        QTest::newRow(qPrintable(QString("balance ") + name)) << "TFBHC" << name << 0 << "box";
+    QTest::newRow("balance EPP") << "TFBHC" << "EPP" << 12 << "box";
+    QTest::newRow("balance ET") << "TFBHC" << "ET" << 12 << "box";
+    QTest::newRow("balance ECC") << "TFBHC" << "ECC" << 0 << "combo";
+    for (const char *prefix : {"EEP", "EDP", "EAL", "EDAL", "EER", "EDE", "EEX"}) {
+        QTest::newRow(qPrintable(QString("balance ") + prefix)) << "TFBHC" << prefix << 12 << "cell";
+        QTest::newRow(qPrintable(QString("balance ") + prefix + "T")) << "TFBHC" << QString(prefix) + "T" << 0 << "cell";
+        QTest::newRow(qPrintable(QString("report ") + prefix)) << "TForm5" << prefix << 12 << "cell";
+    }
+    for (const char *name : {"BVolverAlIndice", "BCalcular", "BCerrar", "BGraficos", "BImprimir"})
+        QTest::newRow(qPrintable(QString("balance ") + name)) << "TFBHC" << name << 0 << "button";
+    QTest::newRow("balance Panel1") << "TFBHC" << "Panel1" << 0 << "bar";
+    QTest::newRow("balance Panel2") << "TFBHC" << "Panel2" << 0 << "bar";
+
+    QTest::newRow("charts Chart1") << "TFBHCGraf" << "Chart1" << 0 << "chart";
+    QTest::newRow("charts Chart2") << "TFBHCGraf" << "Chart2" << 0 << "chart";
+    QTest::newRow("charts BVolver") << "TFBHCGraf" << "BVolver" << 0 << "button";
+    QTest::newRow("charts BSalir") << "TFBHCGraf" << "BSalir" << 0 << "button";
+
+    QTest::newRow("report QRTitulo") << "TForm5" << "QRTitulo" << 0 << "label";
+    QTest::newRow("report Meses") << "TForm5" << "Meses" << 0 << "bar";
+    QTest::newRow("report QRChart1") << "TForm5" << "QRChart1" << 0 << "chart";
+    QTest::newRow("report QRChart2") << "TForm5" << "QRChart2" << 0 << "chart";
+}
+
+void TestBhcScreens::controls()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, name);
+    QFETCH(int, count);
+    QFETCH(QString, kind);
+    TestApp app;
+    Screen *s = app->screen(screen);
+    QStringList names;
+    for (int k = 1; k <= count; ++k)
+        names << name + QString::number(k);
+    if (count == 0)
+        names << name;
+    for (const QString &n : names) {
+        QWidget *w = s->control(n);
+        QVERIFY2(w, qPrintable(screen + "." + n));
+        QCOMPARE(w->objectName(), n);
+        QCOMPARE(controlKind(w), kind);
+    }
+    // The report has no annual column.
+    if (screen == "TForm5" && count == 12)
+        QVERIFY(!s->control(name + "T"));
+}
+
+void TestBhcScreens::texts_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("name"); // empty: any label or button of the screen
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("balance capacity") << "TFBHC" << "" << "Capacidad de Campo:";
+    QTest::newRow("balance results") << "TFBHC" << "" << "Resultados del Balance Hidrológico Climático";
+    QTest::newRow("balance P-ETP") << "TFBHC" << "" << "Precipitación-Evapotranspiración";
+    QTest::newRow("balance storage") << "TFBHC" << "" << "Almcenaje";
+    QTest::newRow("balance storage change") << "TFBHC" << "" << "   Almacenaje";
+    QTest::newRow("balance annual") << "TFBHC" << "" << "Anual";
+    QTest::newRow("balance charts") << "TFBHC" << "BGraficos" << "Ver Gráficos";
+    QTest::newRow("balance print") << "TFBHC" << "BImprimir" << "Imprimir Informe";
+    QTest::newRow("charts back") << "TFBHCGraf" << "BVolver" << "&Volver";
+    QTest::newRow("charts exit") << "TFBHCGraf" << "BSalir" << "&Salir";
+    QTest::newRow("report title") << "TForm5" << "QRTitulo" << "Resultados del Balance Hidrológico Climático";
+    QTest::newRow("report P-ETP") << "TForm5" << "" << "Precip.-Evapotranspiración";
+    QTest::newRow("report storage") << "TForm5" << "" << "Almcenaje";
+    QTest::newRow("report storage change") << "TForm5" << "" << "    Almacenaje";
+}
+
+void TestBhcScreens::texts()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    TestApp app;
+    Screen *s = app->screen(screen);
+    if (name.isEmpty())
+        QVERIFY2(showsText(s, text), qPrintable(text));
+    else
+        QCOMPARE(s->text(name), text);
+}
+
+void TestBhcScreens::capacityList()
+{
+    TestApp app;
+    auto *ecc = qobject_cast<QComboBox *>(app->screen("TFBHC")->control("ECC"));
+    QVERIFY(ecc);
+    QVERIFY(ecc->isEditable());
+    QCOMPARE(ecc->currentText(), QString("200"));
+    QStringList items;
+    for (int i = 0; i < ecc->count(); ++i)
+        items << ecc->itemText(i);
+    QStringList expected;
+    for (int mm = 50; mm <= 290; mm += 10)
+        expected << QString::number(mm) + ' ';
+    expected << "300" << "";
+    QCOMPARE(items, expected);
+    QCOMPARE(items.first(), QString("50 "));
+}
+
+void TestBhcScreens::deltaOverStorageChange_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("screen") << "TFBHC" << "   Almacenaje";
+    QTest::newRow("report") << "TForm5" << "    Almacenaje";
+}
+
+void TestBhcScreens::deltaOverStorageChange()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, caption);
+    TestApp app;
+    const auto labels = app->screen(screen)->findChildren<QLabel *>();
+    const QLabel *delta = nullptr;
+    for (const QLabel *l : labels)
+        if (l->text() == QString("Δ"))
+            delta = l;
+    QVERIFY(delta);
+    // The delta is a label of its own, laid over the start of the caption.
+    auto *under = qobject_cast<QLabel *>(delta->parentWidget());
+    QVERIFY(under);
+    QCOMPARE(under->text(), caption);
+}
+
+void TestBhcScreens::series_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("chart");
+    QTest::addColumn<QString>("series");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("bars");
+    QTest::addColumn<QColor>("color");
+    QTest::addColumn<int>("width"); // bar width in percent, or pen width
+
+    const QColor lime(0x00, 0xFF, 0x00), red(0xFF, 0, 0), blue(0, 0, 0xFF);
+    QTest::newRow("screen P") << "TFBHCGraf" << "Chart1" << "Series1" << "Precipitación Media Mensual" << true << lime << 20;
+    QTest::newRow("screen EP") << "TFBHCGraf" << "Chart1" << "Series2" << "EP" << false << red << 1;
+    QTest::newRow("screen ER") << "TFBHCGraf" << "Chart1" << "Series3" << "ER" << false << blue << 1;
+    QTest::newRow("screen SH") << "TFBHCGraf" << "Chart1" << "Series4" << "Situación Hídrica" << false << QColor(0x00, 0x80, 0x80) << 1;
+    QTest::newRow("screen SE") << "TFBHCGraf" << "Chart2" << "Series5" << "Almacenaje más Exceso" << false << lime << 1;
+    QTest::newRow("screen CC") << "TFBHCGraf" << "Chart2" << "Series6" << "Capacidad de Campo" << false << blue << 1;
+    QTest::newRow("screen PM") << "TFBHCGraf" << "Chart2" << "Series7" << "Punto de Marchitez" << false << red << 1;
+    QTest::newRow("screen SC") << "TFBHCGraf" << "Chart2" << "Series8" << "Sequía Condicional" << false << QColor(0x40, 0x80, 0x80) << 2;
+    QTest::newRow("report P") << "TForm5" << "QRChart1" << "Series1" << "Precipitación Media Mensual" << true << lime << 15;
+    QTest::newRow("report EP") << "TForm5" << "QRChart1" << "Series2" << "EP" << false << QColor(0x00, 0x80, 0x00) << 1;
+    QTest::newRow("report ER") << "TForm5" << "QRChart1" << "Series3" << "ER" << false << QColor(0xFF, 0x80, 0x00) << 1;
+    QTest::newRow("report SH") << "TForm5" << "QRChart1" << "Series4" << "Situación Hídrica" << false << blue << 1;
+    QTest::newRow("report SE") << "TForm5" << "QRChart2" << "Series5" << "Almacenaje más Exceso" << false << red << 1;
+    QTest::newRow("report CC") << "TForm5" << "QRChart2" << "Series6" << "Capacidad de Campo" << false << QColor(0x00, 0x00, 0xA0) << 2;
+    QTest::newRow("report PM") << "TForm5" << "QRChart2" << "Series7" << "Punto de Marchitez" << false << red << 1;
+    QTest::newRow("report SC") << "TForm5" << "QRChart2" << "Series8" << "Sequía Condicional" << false << blue << 1;
+}
+
+void TestBhcScreens::series()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, chart);
+    QFETCH(QString, series);
+    QFETCH(QString, title);
+    QFETCH(bool, bars);
+    QFETCH(QColor, color);
+    QFETCH(int, width);
+    TestApp app;
+    auto *c = qobject_cast<Chart *>(app->screen(screen)->control(chart));
+    QVERIFY(c);
+    QCOMPARE(c->allSeries().size(), 4);
+    ChartSeries *s = c->series(series);
+    QVERIFY(s);
+    QCOMPARE(s->title(), title);
+    QCOMPARE(s->kind() == ChartSeries::Kind::Bar, bars);
+    QCOMPARE(s->color(), color);
+    QCOMPARE(bars ? s->barWidthPercent() : s->width(), width);
+    QVERIFY(!s->pointMarkers());
+    QCOMPARE(c->bottomAxis().title, QString("Meses"));
+    QCOMPARE(c->leftAxis().title, QString("Milímetros"));
+}
+
+void TestBhcScreens::navigation_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("after"); // visible screens; "ended" when the program ended
+
+    QTest::newRow("balance to charts") << "TFBHC" << "BGraficos" << "TFInicial TFBHCGraf";
+    QTest::newRow("balance index") << "TFBHC" << "BVolverAlIndice" << "TFInicial TFIndice";
+    QTest::newRow("balance Salir") << "TFBHC" << "BCerrar" << "ended";
+    QTest::newRow("charts back") << "TFBHCGraf" << "BVolver" << "TFInicial TFBHC";
+    QTest::newRow("charts Salir") << "TFBHCGraf" << "BSalir" << "ended";
+}
+
+void TestBhcScreens::navigation()
+{
+    QFETCH(QString, start);
+    QFETCH(QString, control);
+    QFETCH(QString, after);
+    TestApp app;
+    app->start();
+    Screen *s = app->screen(start);
+    s->present();
+    click(*s, control);
+    if (after == "ended")
+        QVERIFY(app->isTerminated());
+    else
+        QCOMPARE(visibleScreens(*app).join(' '), after);
+}
+
+QTEST_MAIN(TestBhcScreens)
+#include "tst_bhcscreens.moc"
