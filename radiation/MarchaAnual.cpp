@@ -2,6 +2,7 @@
 
 #include "output/Chart.h"
 
+#include <QEvent>
 #include <QLabel>
 
 namespace verdeval::MarchaAnual {
@@ -60,6 +61,42 @@ void vaciarFila(Screen &screen, const QString &prefix, int count)
         screen.setText(prefix, k, QString());
 }
 
+namespace {
+
+// Lets the station caption wrap onto several lines only when the window is too narrow for the
+// top row on one line.
+class AjusteDeLeyenda : public QObject
+{
+public:
+    AjusteDeLeyenda(QWidget *screen, QLabel *leyenda) : QObject(screen), m_screen(screen), m_leyenda(leyenda)
+    {
+        m_leyenda->setMinimumWidth(m_leyenda->fontMetrics().horizontalAdvance(QStringLiteral("Estación:")) + 4);
+        screen->installEventFilter(this);
+        ajustar();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_screen && event->type() == QEvent::Resize)
+            ajustar();
+        return false;
+    }
+
+private:
+    void ajustar()
+    {
+        const bool estrecha = m_screen->width() < 1200;
+        if (m_leyenda->wordWrap() != estrecha)
+            m_leyenda->setWordWrap(estrecha);
+    }
+
+    QWidget *m_screen;
+    QLabel *m_leyenda;
+};
+
+} // namespace
+
 void compactarFilaSuperior(Screen &screen, QHBoxLayout *extra)
 {
     if (auto *row = qobject_cast<QHBoxLayout *>(extra->parent()))
@@ -69,8 +106,8 @@ void compactarFilaSuperior(Screen &screen, QHBoxLayout *extra)
     const auto labels = screen.findChildren<QLabel *>();
     for (QLabel *l : labels)
         if (l->text() == QStringLiteral("Nombre de la Estación:")) {
-            l->setWordWrap(true);
-            l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("Estación:")) + 4);
+            new AjusteDeLeyenda(&screen, l);
+            break;
         }
 }
 
