@@ -32,6 +32,10 @@ TFIndice::TFIndice(VerdevalApp &app)
     : Screen(app, "TFIndice", QStringLiteral("Índice")),
       m_driveMap(std::make_unique<DriveMap>(DriveMap::forThisSystem()))
 {
+}
+
+void TFIndice::build()
+{
     // Heading: institution lines, credit line and "&Cerrar".
     auto *top = new QHBoxLayout();
     auto *lines = new QVBoxLayout();

@@ -72,6 +72,9 @@ private:
     kit::ChangeCombo *m_dbProvinces;
     kit::ChangeCombo *m_dbLocalities;
     QWidget *m_note;
+
+protected:
+    void build() override;
 };
 
 } // namespace verdeval

@@ -11,6 +11,10 @@ namespace verdeval {
 
 TForm9::TForm9(VerdevalApp &app) : Screen(app, "TForm9", QStringLiteral("Espere ..."))
 {
+}
+
+void TForm9::build()
+{
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     resize(800, 551);
 

@@ -14,7 +14,7 @@ class TForm9 : public Screen
 public:
     explicit TForm9(VerdevalApp &app);
 
-    QProgressBar *ProgressBar1() const { return m_bar; }
+    QProgressBar *ProgressBar1() { ensureBuilt(); return m_bar; }
     // Advances the bar by one step (10) and lets the window repaint.
     void StepIt();
 
@@ -23,6 +23,9 @@ protected:
 
 private:
     QProgressBar *m_bar;
+
+protected:
+    void build() override;
 };
 
 } // namespace verdeval

@@ -12,6 +12,10 @@ namespace verdeval {
 
 TFInicial::TFInicial(VerdevalApp &app) : Screen(app, "TFInicial")
 {
+}
+
+void TFInicial::build()
+{
     setWindowFlag(Qt::FramelessWindowHint);
 
     auto *title = kit::heading(QStringLiteral("Programas de Aplicación de Verdeval"), 28, this);

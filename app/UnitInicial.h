@@ -16,6 +16,9 @@ public:
 
 protected:
     void OnClose() override;
+
+protected:
+    void build() override;
 };
 
 } // namespace verdeval

@@ -12,6 +12,10 @@ namespace verdeval {
 
 TFClimatograma::TFClimatograma(VerdevalApp &app) : ModuleScreen(app, "TFClimatograma", QStringLiteral("Climatograma"))
 {
+}
+
+void TFClimatograma::build()
+{
     // No "&Calcular": the chart is redrawn on every activation and by "Recalcular Datos".
     QHBoxLayout *extra = addTopRow(QStringLiteral("Localidad:"), false,
                                    QStringLiteral("Ingrese la Información necesaria para los cálculos"));

@@ -11,6 +11,9 @@ class TFClimatograma : public ModuleScreen
     Q_OBJECT
 public:
     explicit TFClimatograma(VerdevalApp &app);
+
+protected:
+    void build() override;
 };
 
 } // namespace verdeval

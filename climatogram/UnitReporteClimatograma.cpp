@@ -9,6 +9,10 @@ namespace verdeval {
 
 TForm7::TForm7(VerdevalApp &app) : ReportLayout(app, "TForm7", QStringLiteral("Cliamtograma"))
 {
+}
+
+void TForm7::buildReport()
+{
     addHeadingBlock();
     addTitle(QStringLiteral("Climatograma"));
 

@@ -10,6 +10,9 @@ class TForm7 : public ReportLayout
     Q_OBJECT
 public:
     explicit TForm7(VerdevalApp &app);
+
+protected:
+    void buildReport() override;
 };
 
 } // namespace verdeval

@@ -75,6 +75,10 @@ const struct {
 TFEtpExp::TFEtpExp(VerdevalApp &app)
     : Screen(app, "TFEtpExp", QStringLiteral("Evapotranspiración potencial. Expresiones de cálculo"))
 {
+}
+
+void TFEtpExp::build()
+{
     auto *top = new QHBoxLayout();
     auto *back = kit::button(QStringLiteral("BVolverIndice"), QStringLiteral("Volver al Índice Evapotranspiración"), this);
     auto *entry = kit::button(QStringLiteral("BCerrar"), QStringLiteral("Ir a Ingreso de Datos"), this);

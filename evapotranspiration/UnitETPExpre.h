@@ -15,6 +15,9 @@ public:
     void BVolverIndiceClick();
     // "Ir a Ingreso de Datos": shows the entry screen, then closes this screen.
     void BCerrarClick();
+
+protected:
+    void build() override;
 };
 
 } // namespace verdeval

@@ -42,6 +42,10 @@ kit::ClickLabel *link(const QString &name, const QString &text, QWidget *parent)
 
 TFEPotencial::TFEPotencial(VerdevalApp &app) : Screen(app, "TFEPotencial", QStringLiteral("Evapotranspiración potencial"))
 {
+}
+
+void TFEPotencial::build()
+{
     auto *top = new QHBoxLayout();
     auto *back = kit::button(QStringLiteral("BVolverIndice"), QStringLiteral("&Volver al Índice"), this);
     auto *cerrar = kit::button(QStringLiteral("BCerrar"), QStringLiteral("&Cerrar"), this);

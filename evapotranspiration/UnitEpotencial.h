@@ -23,6 +23,9 @@ public:
 
 private:
     void moveTo(Screen &target);
+
+protected:
+    void build() override;
 };
 
 } // namespace verdeval

@@ -16,6 +16,10 @@ namespace verdeval {
 
 TGraficoETP::TGraficoETP(VerdevalApp &app) : Screen(app, "TGraficoETP", QStringLiteral("Resultados con gráfico"))
 {
+}
+
+void TGraficoETP::build()
+{
     // System menu and minimise button only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

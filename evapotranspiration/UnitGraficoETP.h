@@ -20,6 +20,9 @@ public:
     void BVolverIndiceClick();
     // "&Cerrar" (also Esc): closes this screen only.
     void BCerrarClick();
+
+protected:
+    void build() override;
 };
 
 } // namespace verdeval

@@ -39,6 +39,10 @@ const struct {
 TFEtpInformacion::TFEtpInformacion(VerdevalApp &app)
     : Screen(app, "TFEtpInformacion", QStringLiteral("Información necesaria para los cálculos"))
 {
+}
+
+void TFEtpInformacion::build()
+{
     setWindowFlag(Qt::FramelessWindowHint);
     setGeometry(0, 0, 792, 543);
 

@@ -19,6 +19,9 @@ public:
 
 protected:
     bool maximised() const override { return false; }
+
+protected:
+    void build() override;
 };
 
 } // namespace verdeval

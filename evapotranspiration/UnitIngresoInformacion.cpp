@@ -16,6 +16,10 @@ namespace verdeval {
 TFIngresoInformacion::TFIngresoInformacion(VerdevalApp &app)
     : ModuleScreen(app, "TFIngresoInformacion", QStringLiteral("Ingreso de información para el cálculo de la ETP"))
 {
+}
+
+void TFIngresoInformacion::build()
+{
     addTopRow(QStringLiteral("Nombre de la Estación:"));
     // The longer caption leaves the name box less room in the narrowest windows.
     box(QStringLiteral("EEstacion"))->setMinimumWidth(96);

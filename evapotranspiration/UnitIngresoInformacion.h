@@ -38,6 +38,9 @@ protected:
     // next control in tab order, as Tab does, and goes no further.
     bool FormKeyPress(QKeyEvent *key);
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+protected:
+    void build() override;
 };
 
 } // namespace verdeval

@@ -10,6 +10,10 @@ namespace verdeval {
 
 TForm2::TForm2(VerdevalApp &app) : ReportLayout(app, "TForm2", QStringLiteral("Evapotraspiracion Potencial "))
 {
+}
+
+void TForm2::buildReport()
+{
     addHeadingBlock();
     addTitle(etpResultsTitle);
 

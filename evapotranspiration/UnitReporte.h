@@ -10,6 +10,9 @@ class TForm2 : public ReportLayout
     Q_OBJECT
 public:
     explicit TForm2(VerdevalApp &app);
+
+protected:
+    void buildReport() override;
 };
 
 } // namespace verdeval

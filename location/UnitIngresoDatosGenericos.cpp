@@ -24,6 +24,10 @@ const QString kMissing = QStringLiteral("Debe ingresar todos los datos en los cu
 TFIngresoDatosGenericos::TFIngresoDatosGenericos(VerdevalApp &app)
     : Screen(app, "TFIngresoDatosGenericos", QStringLiteral("Ingreso de datos genéricos de una localidad"))
 {
+}
+
+void TFIngresoDatosGenericos::build()
+{
     body()->addWidget(kit::heading(QStringLiteral("Ingreso de Datos Propios"), 18, this));
     body()->addSpacing(10);
 

@@ -36,6 +36,9 @@ private:
     double m_ppTotal = 0;
     double m_tMean = 0;
     bool m_checkingHemisphere = false;
+
+protected:
+    void build() override;
 };
 
 } // namespace verdeval

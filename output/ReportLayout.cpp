@@ -32,6 +32,10 @@ QSizeF ReportLayout::contentSize()
 ReportLayout::ReportLayout(VerdevalApp &app, const char *className, const QString &documentTitle)
     : Screen(app, className), m_documentTitle(documentTitle)
 {
+}
+
+void ReportLayout::build()
+{
     m_page = new QWidget(this);
     m_page->setObjectName(QStringLiteral("DetailBand1"));
     kit::paint(m_page, Qt::white);
@@ -41,6 +45,7 @@ ReportLayout::ReportLayout(VerdevalApp &app, const char *className, const QStrin
     m_pageLayout->setSpacing(4);
     body()->addWidget(m_page);
     body()->addStretch();
+    buildReport();
 }
 
 void ReportLayout::addHeadingBlock()
@@ -121,6 +126,7 @@ QLabel *ReportLayout::addText(const QString &text, const QString &name, int poin
 
 void ReportLayout::copyTexts(const Screen &source, const QString &sourcePrefix, int count, const QString &targetPrefix)
 {
+    ensureBuilt();
     const QString target = targetPrefix.isEmpty() ? sourcePrefix : targetPrefix;
     for (int k = 1; k <= count; ++k)
         setText(target, k, source.text(sourcePrefix, k));
@@ -128,6 +134,7 @@ void ReportLayout::copyTexts(const Screen &source, const QString &sourcePrefix, 
 
 void ReportLayout::preparePage()
 {
+    ensureBuilt();
     // The screen's cells are sized for a window; on paper sixteen columns and a caption must
     // share 21 cm, so the cells give up their minimum width and keep a compact height.
     const auto tables = m_page->findChildren<kit::MonthTable *>();
@@ -166,6 +173,7 @@ void ReportLayout::preparePage()
 
 bool ReportLayout::fitsPage()
 {
+    ensureBuilt();
     preparePage();
     const QSize minimum = m_pageLayout->minimumSize();
     const QSizeF content = contentSize();
@@ -188,6 +196,7 @@ Chart *ReportLayout::chart(const QString &name) const
 
 void ReportLayout::paintPage(QPainter &painter, const QRectF &pageRect)
 {
+    ensureBuilt();
     // The page widget must be laid out even though its window is never shown.
     preparePage();
     const QSizeF content = contentSize();
@@ -214,6 +223,7 @@ void ReportLayout::paintPage(QPainter &painter, const QRectF &pageRect)
 
 void ReportLayout::printOn(QPrinter *printer)
 {
+    ensureBuilt();
     printer->setDocName(m_documentTitle);
     printer->setPageSize(QPageSize(QPageSize::Letter));
     printer->setPageOrientation(QPageLayout::Portrait);
@@ -228,6 +238,7 @@ void ReportLayout::printOn(QPrinter *printer)
 
 bool ReportLayout::renderToPdf(const QString &path)
 {
+    ensureBuilt();
     QPdfWriter writer(path);
     writer.setTitle(m_documentTitle);
     writer.setResolution(600);

@@ -42,8 +42,8 @@ public:
     // Opens the print preview; returns when it closes. Closing re-activates `from`.
     void Preview(Screen *from);
 
-    QWidget *page() const { return m_page; }
-    QVBoxLayout *pageLayout() const { return m_pageLayout; }
+    QWidget *page() { ensureBuilt(); return m_page; }
+    QVBoxLayout *pageLayout() { ensureBuilt(); return m_pageLayout; }
     Chart *chart(const QString &name) const;
 
     // Page size in the page widget's units (96 per inch), inside the margins.
@@ -56,6 +56,10 @@ public:
     void copyTexts(const Screen &source, const QString &sourcePrefix, int count, const QString &targetPrefix = QString());
 
 protected:
+    // Lays the page out; the layout's own rows, cells and charts go on page().
+    void build() final;
+    virtual void buildReport() = 0;
+
     // The heading block: two emblems at the top corners, two institution lines and the credit
     // line between them.
     void addHeadingBlock();

@@ -23,8 +23,14 @@ Screen::Screen(VerdevalApp &app, const char *className, const QString &title)
     setObjectName(QString::fromLatin1(className));
     setWindowTitle(title.isEmpty() ? QStringLiteral("Verdeval") : title);
     setAttribute(Qt::WA_DeleteOnClose, false);
-    kit::paintSilver(this);
+}
 
+void Screen::ensureBuilt()
+{
+    if (m_built)
+        return;
+    m_built = true;
+    kit::paintSilver(this);
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto *scroll = new QScrollArea(this);
@@ -37,10 +43,13 @@ Screen::Screen(VerdevalApp &app, const char *className, const QString &title)
     m_body->setSpacing(6);
     scroll->setWidget(content);
     outer->addWidget(scroll);
+    build();
+    m_controls.clear();
 }
 
 void Screen::present()
 {
+    ensureBuilt();
     const bool wasVisible = isVisible();
     if (maximised())
         showMaximized();
@@ -68,6 +77,7 @@ void Screen::reactivate()
 
 void Screen::showEvent(QShowEvent *event)
 {
+    ensureBuilt();
     QWidget::showEvent(event);
     if (!event->spontaneous())
         reactivate();
@@ -114,6 +124,7 @@ void Screen::indexControls() const
 
 QWidget *Screen::control(const QString &name) const
 {
+    const_cast<Screen *>(this)->ensureBuilt();
     const QString key = name.toLower();
     auto it = m_controls.constFind(key);
     if (it == m_controls.constEnd() || it.value().isNull()) {

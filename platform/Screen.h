@@ -31,6 +31,12 @@ public:
 
     VerdevalApp &app() const { return m_app; }
 
+    // A screen is created at start-up, but its boxes, cells and charts are made the first time
+    // it is shown or one of its controls is asked for: start-up stays as quick as showing the
+    // splash alone.
+    void ensureBuilt();
+    bool isBuilt() const { return m_built; }
+
     // Shows the screen (maximised unless it says otherwise) and brings it to the front; if it
     // was already visible, it is activated again.
     virtual void present();
@@ -65,6 +71,8 @@ signals:
     void hidden();
 
 protected:
+    // Lays the screen out: its boxes, rows of cells, buttons and charts (into body()).
+    virtual void build() {}
     virtual void OnActivate() {}
     virtual void OnClose() {}
     // Whether present() maximises the window.
@@ -86,6 +94,7 @@ private:
     QVBoxLayout *m_body = nullptr;
     mutable QHash<QString, QPointer<QWidget>> m_controls;
     bool m_inActivate = false;
+    bool m_built = false;
 };
 
 } // namespace verdeval

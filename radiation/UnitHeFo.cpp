@@ -26,6 +26,10 @@ constexpr double kLatitudMaxima = 60;
 TFHeFo::TFHeFo(VerdevalApp &app)
     : ModuleScreen(app, "TFHeFo", QStringLiteral("Heliofanía astronómica y fotoperíodo"))
 {
+}
+
+void TFHeFo::build()
+{
     QHBoxLayout *extra = addTopRow(QStringLiteral("Nombre de la Estación:"));
     MarchaAnual::compactarFilaSuperior(*this, extra);
     // The threshold in hours: the caption over its narrow box.

@@ -24,7 +24,7 @@ public:
     // "Imprimir Informe": the report TForm3 receives the cells and the held values.
     void BImprimirInformeClick();
 
-    Chart &Chart1() const { return *m_chart; }
+    Chart &Chart1() { ensureBuilt(); return *m_chart; }
 
 protected:
     // Empties the threshold, the value rows, the three chart series and the chart title; the
@@ -42,6 +42,9 @@ private:
     Heliofania::PorFecha m_N{};
     Heliofania::PorFecha m_P{};
     Heliofania::PorFecha m_U{};
+
+protected:
+    void build() override;
 };
 
 } // namespace verdeval

@@ -24,6 +24,10 @@ TFIngresoInformacionRadiacion::TFIngresoInformacionRadiacion(VerdevalApp &app)
     : ModuleScreen(app, "TFIngresoInformacionRadiacion",
                    QStringLiteral("Ingreso de información para el cálculo de la Radiación astronómica y global"))
 {
+}
+
+void TFIngresoInformacionRadiacion::build()
+{
     MarchaAnual::compactarFilaSuperior(*this, addTopRow(QStringLiteral("Nombre de la Estación:")));
 
     // Effective heliophany, hours a day, July to June.

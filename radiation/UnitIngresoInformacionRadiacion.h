@@ -27,7 +27,7 @@ public:
     // "Imprimir Informe": the report TForm4 receives the cells and the held values.
     void BImprimirClick();
 
-    Chart &Chart1() const { return *m_chart; }
+    Chart &Chart1() { ensureBuilt(); return *m_chart; }
 
 protected:
     // Empties the value cells, both chart series and the chart title; the inputs and the
@@ -46,6 +46,9 @@ private:
     std::array<double, CalendarioAstronomico::cantidad> m_RaFechas{};
     std::array<double, CalendarioMensual::cantidad> m_heliofania{};
     Radiacion::Mensual m_meses;
+
+protected:
+    void build() override;
 };
 
 } // namespace verdeval

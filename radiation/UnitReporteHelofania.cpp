@@ -8,6 +8,10 @@ namespace verdeval {
 
 TForm3::TForm3(VerdevalApp &app) : ReportLayout(app, "TForm3", QStringLiteral("Heliofania Astronomica y Fotoperiodo"))
 {
+}
+
+void TForm3::buildReport()
+{
     addHeadingBlock();
     addTitle(QStringLiteral("Marcha anual de la Heliofanía Astronómica y el Fotoperíodo"));
 

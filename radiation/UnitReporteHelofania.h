@@ -13,10 +13,13 @@ class TForm3 : public ReportLayout
 public:
     explicit TForm3(VerdevalApp &app);
 
-    Chart &QRChart1() const { return *m_chart; }
+    Chart &QRChart1() { ensureBuilt(); return *m_chart; }
 
 private:
     Chart *m_chart = nullptr;
+
+protected:
+    void buildReport() override;
 };
 
 } // namespace verdeval

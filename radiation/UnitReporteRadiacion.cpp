@@ -8,6 +8,10 @@ namespace verdeval {
 
 TForm4::TForm4(VerdevalApp &app) : ReportLayout(app, "TForm4", QStringLiteral("Marcha anual de la Radiación"))
 {
+}
+
+void TForm4::buildReport()
+{
     addHeadingBlock();
     addTitle(QStringLiteral("Marcha anual de la Radiación"));
 

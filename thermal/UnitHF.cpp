@@ -11,6 +11,10 @@ namespace verdeval {
 
 TFHF::TFHF(VerdevalApp &app) : ModuleScreen(app, "TFHF", QStringLiteral("Cálculo de Horas de frío"))
 {
+}
+
+void TFHF::build()
+{
     addTopRow(QStringLiteral("Localidad:"));
     body()->addSpacing(6);
 

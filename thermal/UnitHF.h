@@ -11,6 +11,9 @@ class TFHF : public ModuleScreen
     Q_OBJECT
 public:
     explicit TFHF(VerdevalApp &app);
+
+protected:
+    void build() override;
 };
 
 } // namespace verdeval

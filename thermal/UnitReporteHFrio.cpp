@@ -9,6 +9,10 @@ namespace verdeval {
 
 TForm8::TForm8(VerdevalApp &app) : ReportLayout(app, "TForm8", QStringLiteral("Horas de Frío"))
 {
+}
+
+void TForm8::buildReport()
+{
     addHeadingBlock();
     addTitle(QStringLiteral("Horas de Frío"));
 

@@ -10,6 +10,9 @@ class TForm8 : public ReportLayout
     Q_OBJECT
 public:
     explicit TForm8(VerdevalApp &app);
+
+protected:
+    void buildReport() override;
 };
 
 } // namespace verdeval

@@ -9,6 +9,10 @@ namespace verdeval {
 
 TForm6::TForm6(VerdevalApp &app) : ReportLayout(app, "TForm6", QStringLiteral("Suma de Temperatura"))
 {
+}
+
+void TForm6::buildReport()
+{
     setWindowTitle(QStringLiteral("Reporte"));
     addHeadingBlock();
     addTitle(QStringLiteral("Resultados Suma de Temperatura"));

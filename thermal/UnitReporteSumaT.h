@@ -10,6 +10,9 @@ class TForm6 : public ReportLayout
     Q_OBJECT
 public:
     explicit TForm6(VerdevalApp &app);
+
+protected:
+    void buildReport() override;
 };
 
 } // namespace verdeval

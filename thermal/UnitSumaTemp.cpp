@@ -13,6 +13,10 @@ namespace verdeval {
 
 TFST::TFST(VerdevalApp &app) : ModuleScreen(app, "TFST", QStringLiteral("Suma de temperatura"))
 {
+}
+
+void TFST::build()
+{
     addTopRow(QStringLiteral("Localidad:"));
     body()->addSpacing(4);
 

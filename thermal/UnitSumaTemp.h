@@ -11,6 +11,9 @@ class TFST : public ModuleScreen
     Q_OBJECT
 public:
     explicit TFST(VerdevalApp &app);
+
+protected:
+    void build() override;
 };
 
 } // namespace verdeval

@@ -26,6 +26,10 @@ void overlayDelta(QLabel *caption)
 TFBHC::TFBHC(VerdevalApp &app)
     : ModuleScreen(app, "TFBHC", QStringLiteral("Ingreso de información para el cálculo del Balance hidrológico climático"))
 {
+}
+
+void TFBHC::build()
+{
     addTopRow(QStringLiteral("Localidad:"));
     body()->addSpacing(4);
 

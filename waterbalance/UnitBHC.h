@@ -20,6 +20,9 @@ public:
 
     // "Ver Gráficos": shows the chart screen, then closes this one.
     void BGraficosClick();
+
+protected:
+    void build() override;
 };
 
 } // namespace verdeval

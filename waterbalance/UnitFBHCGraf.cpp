@@ -14,6 +14,10 @@ namespace verdeval {
 
 TFBHCGraf::TFBHCGraf(VerdevalApp &app) : Screen(app, "TFBHCGraf", QStringLiteral("Balance hidrológico climático. Gráficos"))
 {
+}
+
+void TFBHCGraf::build()
+{
     auto makeChart = [this](const QString &name) {
         auto *chart = new Chart(name, this);
         chart->setLegend(Chart::Legend::Below);

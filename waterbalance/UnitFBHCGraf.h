@@ -17,6 +17,9 @@ public:
     void BVolverClick();
     // "&Salir": closes the splash screen, which ends the program.
     void BSalirClick();
+
+protected:
+    void build() override;
 };
 
 } // namespace verdeval

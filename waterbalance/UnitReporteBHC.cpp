@@ -10,6 +10,10 @@ namespace verdeval {
 
 TForm5::TForm5(VerdevalApp &app) : ReportLayout(app, "TForm5", QStringLiteral("Balance Hidrologico Climatico"))
 {
+}
+
+void TForm5::buildReport()
+{
     addHeadingBlock();
     addTitle(QStringLiteral("Resultados del Balance Hidrológico Climático"));
 

@@ -11,6 +11,9 @@ class TForm5 : public ReportLayout
     Q_OBJECT
 public:
     explicit TForm5(VerdevalApp &app);
+
+protected:
+    void buildReport() override;
 };
 
 } // namespace verdeval

@@ -87,6 +87,9 @@ void TestShell::startShowsOnlyTheSplash()
     app->start();
     QCOMPARE(visibleScreens(*app), QStringList{"TFInicial"});
     QVERIFY(app->FInicial().windowFlags() & Qt::FramelessWindowHint);
+    // The other screens exist but lay themselves out only when first needed.
+    QVERIFY(!app->screen("TFIngresoInformacion")->isBuilt());
+    QVERIFY(app->screen("TFIngresoInformacion")->control("ETMMe12"));
     click(app->FInicial(), "Entrar");
     QCOMPARE(visibleScreens(*app), (QStringList{"TFInicial", "TFIndice"}));
     click(app->FInicial(), "Salir");

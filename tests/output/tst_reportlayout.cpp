@@ -21,8 +21,14 @@ class SampleReport : public ReportLayout
 {
 public:
     SampleReport(VerdevalApp &app, int chartHeight = 400)
-        : ReportLayout(app, "TFormMuestra", QStringLiteral("Informe de prueba"))
+        : ReportLayout(app, "TFormMuestra", QStringLiteral("Informe de prueba")), m_chartHeight(chartHeight)
     {
+    }
+
+protected:
+    void buildReport() override
+    {
+        const int chartHeight = m_chartHeight;
         addHeadingBlock();
         addTitle(QStringLiteral("Resultados de prueba"));
         kit::MonthTable *table = addMonthTable(QStringLiteral("Meses"), kit::monthsJanDec, QStringLiteral("Año"));
@@ -31,6 +37,9 @@ public:
         c->setBottomAxisMonthSlots();
         c->addBars(QStringLiteral("Series1"), QStringLiteral("Precipitación"), Qt::green, 15)->setMarksVisible(false);
     }
+
+private:
+    int m_chartHeight;
 };
 
 const QString kLetter = QStringLiteral("612 x 792 pts (letter)");

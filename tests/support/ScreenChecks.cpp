@@ -1,5 +1,7 @@
 #include "ScreenChecks.h"
 
+#include "platform/Screen.h"
+
 #include "output/Chart.h"
 #include "platform/Widgets.h"
 
@@ -35,6 +37,8 @@ QString controlKind(const QWidget *control)
 
 bool showsText(const QWidget *screen, const QString &text)
 {
+    if (auto *s = qobject_cast<const Screen *>(screen))
+        const_cast<Screen *>(s)->ensureBuilt();
     const auto labels = screen->findChildren<QLabel *>();
     for (const QLabel *l : labels) {
         if (l->text() == text)

@@ -153,6 +153,7 @@ void TestBhcScreens::deltaOverStorageChange()
     QFETCH(QString, screen);
     QFETCH(QString, caption);
     TestApp app;
+    app->screen(screen)->ensureBuilt();
     const auto labels = app->screen(screen)->findChildren<QLabel *>();
     const QLabel *delta = nullptr;
     for (const QLabel *l : labels)
