@@ -1,57 +1,140 @@
-// Renders every screen and report page of Verdeval to PNG files, after a station-like place
-// has been filled in and each module has calculated, so that all screens can be looked at at
-// once:   render_screens <output folder> [width height]
+// Renders every screen of Verdeval to PNG and every report page to PDF, the way a user gets
+// to them: a locality is loaded from the sample climate database, each module is opened from
+// the index, calculated and printed, and the remaining screens are shown in turn.
+//   render_screens <output folder> [width height]
 #include "TestApp.h"
 #include "app/Unit1.h"
+#include "app/UnitInicial.h"
+#include "location/DriveMap.h"
 #include "output/ReportLayout.h"
 #include "platform/Screen.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QProcess>
+#include <QFileInfo>
+#include <QSet>
 
 using namespace verdeval;
 
+namespace {
+
+struct Renderer {
+    QString out;
+    int width;
+    int height;
+    QSet<QString> done;
+
+    QString file(const Screen &s, const char *suffix) const
+    {
+        return QStringLiteral("%1/%2-%3.%4").arg(out).arg(s.app().screens().size() > 0 ? index(s) : 0, 2, 10, QLatin1Char('0'))
+            .arg(s.objectName(), QString::fromLatin1(suffix));
+    }
+    static int index(const Screen &s)
+    {
+        const auto &all = s.app().screens();
+        return int(std::find(all.begin(), all.end(), &s) - all.begin()) + 1;
+    }
+    void grab(Screen &s)
+    {
+        s.setWindowState(Qt::WindowNoState);
+        s.resize(width, height);
+        QApplication::processEvents();
+        s.grab().save(file(s, "png"));
+        done.insert(s.objectName());
+    }
+    void report(Printable &p)
+    {
+        if (auto *r = dynamic_cast<ReportLayout *>(&p)) {
+            r->renderToPdf(file(*r, "pdf"));
+            done.insert(r->objectName());
+        }
+    }
+};
+
+void click(Screen &s, const char *name)
+{
+    if (s.control(QString::fromLatin1(name)))
+        verdeval::test::click(s, QString::fromLatin1(name));
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screens");
-    const int width = argc > 3 ? atoi(argv[2]) : 1366;
-    const int height = argc > 3 ? atoi(argv[3]) : 768;
-    QDir().mkpath(out);
+    Renderer r{argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screens"),
+               argc > 3 ? atoi(argv[2]) : 1366, argc > 3 ? atoi(argv[3]) : 768, {}};
+    QDir().mkpath(r.out);
 
     test::TestApp app;
-    // A place to show: Azul, with every series a module needs, typed as the user would.
-    TDatosLocalidad &loc = app->FIndice().DatosLocalidad();
-    loc.EEstacion = QStringLiteral("Azul");
-    loc.EGrados = QStringLiteral("36");
-    loc.EMinutos = QStringLiteral("45");
-    loc.EHemisferio = QStringLiteral("S");
-    loc.EGradosL = QStringLiteral("59");
-    loc.EMinutosL = QStringLiteral("50");
-    loc.EAltitud = QStringLiteral("132");
-    loc.PP.assign(QStringLiteral("140.9 95.3 132.3 65.3 62.8 32.9 38 43.7 66.1 113.3 105.3 103").split(' '));
-    loc.T.assign(QStringLiteral("22 21.1 17.7 14 9.9 7.5 7.1 8.8 10.7 14.1 17.2 20.2").split(' '));
-    app->FIndice().showLocation();
+    app.dialogs->onPreview = [&](Printable &p) { r.report(p); };
+    app.dialogs->onModal = [&](Screen &s) { r.grab(s); };
+    app->start();
+    r.grab(app->FInicial());
 
-    int n = 0;
+    // A locality with all eight series, from the sample database built next to this tool.
+    TFIndice &index = app->FIndice();
+    const QString sample = QFileInfo(QCoreApplication::applicationDirPath() + "/../sample-db").absoluteFilePath();
+    index.setDriveMap(DriveMap::mountFolders(sample, sample));
+    index.present();
+    test::type(index, "ComboBox3", "C");
+    test::type(index, "CBProv", "Buenos Aires");
+    test::type(index, "cbloc", "Azul");
+    r.grab(index);
+
+    struct Module {
+        const char *label;
+        const char *screen;
+    };
+    const Module modules[] = {{"Label1", "TFIngresoInformacionRadiacion"}, {"Label6", "TFHeFo"},
+                              {"Label2", "TFIngresoInformacion"},          {"Label3", "TFBHC"},
+                              {"Label4", "TFHF"},                          {"Label5", "TFST"},
+                              {"Label16", "TFClimatograma"}};
+    for (const Module &m : modules) {
+        index.present();
+        test::click(index, QString::fromLatin1(m.label));
+        Screen &s = *app->screen(QString::fromLatin1(m.screen));
+        if (s.objectName() == "TFHeFo")
+            s.setText("EHE", "12");
+        if (s.objectName() == "TFIngresoInformacion") {
+            r.grab(*app->screen("TFEPotencial"));
+            s.present();
+            s.setText("EAA", "10");
+            s.setText("EA", "23");
+        }
+        click(s, "BCalcular");
+        r.grab(s);
+        click(s, "BImprimir");
+        click(s, "BImprimirInforme");
+        if (s.objectName() == "TFIngresoInformacion") {
+            click(s, "BMostrarG");
+            Screen &results = *app->screen("TGraficoETP");
+            r.grab(results);
+            click(results, "Button1");
+            click(results, "BVolverACalcular");
+        }
+        if (s.objectName() == "TFBHC") {
+            click(s, "BGraficos");
+            Screen &charts = *app->screen("TFBHCGraf");
+            r.grab(charts);
+            click(charts, "BVolver");
+            click(s, "BCalcular");
+        }
+        s.closeScreen();
+    }
+
+    // Whatever was not reached that way, as it stands.
     for (Screen *s : app->screens()) {
-        ++n;
-        const QString file = QStringLiteral("%1/%2-%3.png").arg(out).arg(n, 2, 10, QLatin1Char('0')).arg(s->objectName());
+        if (r.done.contains(s->objectName()))
+            continue;
         if (auto *report = qobject_cast<ReportLayout *>(s)) {
-            const QString pdf = QStringLiteral("%1/%2-%3.pdf").arg(out).arg(n, 2, 10, QLatin1Char('0')).arg(s->objectName());
-            report->renderToPdf(pdf);
+            r.report(*report);
             continue;
         }
-        s->resize(width, height);
-        s->setWindowState(Qt::WindowNoState);
-        s->show();
-        s->resize(width, height);
-        QApplication::processEvents();
-        s->grab().save(file);
+        s->present();
+        r.grab(*s);
         s->hide();
     }
     return 0;
