@@ -1,0 +1,130 @@
+#include "app/Unit1.h"
+#include "app/VerdevalApp.h"
+#include "location/UnitIngresoDatosGenericos.h"
+#include "output/ReportLayout.h"
+#include "platform/Dialogs.h"
+#include "radiation/UnitReporteRadiacion.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QTimer>
+#include <QtTest>
+
+using namespace verdeval;
+
+// The real dialogs of the program: modal, with real buttons, returning when the user closes
+// them. A timer plays the user.
+class TestRealDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void messageBoxes_data();
+    void messageBoxes();
+    void previewReturnsWhenClosed();
+    void modalScreenReturnsWhenClosed();
+
+private:
+    // Runs `check` on the modal window once it is up, then closes it as a user would.
+    static void whenModal(std::function<void(QWidget *)> check, std::function<void(QWidget *)> close)
+    {
+        auto poll = std::make_shared<std::function<void()>>();
+        *poll = [=] {
+            QWidget *w = QApplication::activeModalWidget();
+            if (!w) {
+                QTimer::singleShot(10, *poll);
+                return;
+            }
+            check(w);
+            close(w);
+        };
+        QTimer::singleShot(10, *poll);
+    }
+};
+
+void TestRealDialogs::messageBoxes_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<int>("icon");
+    QTest::newRow("standard error") << 0 << "Verdeval" << "'x' is not a valid floating point value." << int(QMessageBox::Ok) << int(QMessageBox::Critical);
+    QTest::newRow("atención") << 1 << "ATENCIÓN" << "Debe ingresar un umbral." << int(QMessageBox::Ok) << int(QMessageBox::Information);
+    QTest::newRow("hemisphere") << 2 << "Verdeval" << "En Hemisferio debe colocar N para el Norte o S para el Sur"
+                                << int(QMessageBox::Yes | QMessageBox::No) << int(QMessageBox::Critical);
+}
+
+void TestRealDialogs::messageBoxes()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QFETCH(int, buttons);
+    QFETCH(int, icon);
+    VerdevalApp app;
+    Screen &index = app.FIndice();
+    index.present();
+    QString seenTitle, seenText;
+    int seenButtons = 0, seenIcon = 0;
+    whenModal(
+        [&](QWidget *w) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            QVERIFY(box);
+            seenTitle = box->windowTitle();
+            seenText = box->text();
+            seenButtons = int(box->standardButtons());
+            seenIcon = int(box->icon());
+        },
+        [](QWidget *w) { static_cast<QMessageBox *>(w)->buttons().constLast()->click(); });
+    if (kind == 0)
+        app.dialogs().standardError(&index, "'x' is not a valid floating point value");
+    else if (kind == 1)
+        app.dialogs().atencion(&index, text);
+    else
+        app.dialogs().hemisphereError(&index, text);
+    QCOMPARE(seenTitle, title);
+    QCOMPARE(seenText, text);
+    QCOMPARE(seenButtons, buttons);
+    QCOMPARE(seenIcon, icon);
+}
+
+void TestRealDialogs::previewReturnsWhenClosed()
+{
+    VerdevalApp app;
+    Screen &index = app.FIndice();
+    index.present();
+    ReportLayout &report = app.Form4();
+    QString title;
+    whenModal([&](QWidget *w) {
+        QVERIFY(qobject_cast<QPrintPreviewDialog *>(w));
+        title = w->windowTitle();
+        // A second preview while this one is open does nothing.
+        app.dialogs().preview(&index, report);
+    },
+              [](QWidget *w) { w->close(); });
+    app.dialogs().preview(&index, report);
+    QCOMPARE(title, QString("Marcha anual de la Radiación"));
+    QVERIFY(!app.dialogs().previewOpen());
+}
+
+void TestRealDialogs::modalScreenReturnsWhenClosed()
+{
+    VerdevalApp app;
+    TFIndice &index = app.FIndice();
+    index.present();
+    Screen &own = app.FIngresoDatosGenericos();
+    bool wasModal = false;
+    whenModal([&](QWidget *w) { wasModal = w == &own && own.isModal(); }, [](QWidget *w) { w->close(); });
+    app.dialogs().showModal(&index, own);
+    QVERIFY(wasModal);
+    QVERIFY(!own.isVisible());
+    QVERIFY(!own.isModal());
+    // Closed by its window button: nothing was written.
+    QVERIFY(index.DatosLocalidad().EEstacion.isEmpty());
+}
+
+QTEST_MAIN(TestRealDialogs)
+#include "tst_realdialogs.moc"
