@@ -28,13 +28,7 @@ namespace {
 // A location whose every text says where it came from; PP is numeric for the water balance.
 void fillLocation(TDatosLocalidad &loc)
 {
-    loc.EEstacion = "Azul";
-    loc.EGrados = "36";
-    loc.EMinutos = "45";
-    loc.EHemisferio = "S";
-    loc.EGradosL = "59";
-    loc.EMinutosL = "50";
-    loc.EAltitud = "132";
+    setPlace(loc, "Azul|36|45|S|59|50|132");
     loc.EPPT = "oldPPT";
     loc.ETT = "15.2";
     const QStringList pp = QString("140.9 95.3 132.3 65.3 62.8 32.9 38 43.7 66.1 113.3 105.3 103").split(' ');

@@ -189,13 +189,7 @@ void TestShell::sourceChoiceKeepsSeries()
     TestApp app;
     TFIndice &index = app->FIndice();
     TDatosLocalidad &loc = index.DatosLocalidad();
-    loc.EEstacion = "Azul";
-    loc.EGrados = "36";
-    loc.EMinutos = "45";
-    loc.EHemisferio = "S";
-    loc.EGradosL = "59";
-    loc.EMinutosL = "50";
-    loc.EAltitud = "132";
+    setPlace(loc, "Azul|36|45|S|59|50|132");
     loc.EPPT = "999";
     loc.ETT = "15.0";
     loc.PP.assign(QString("1 2 3 4 5 6 7 8 9 10 11 12").split(' '));

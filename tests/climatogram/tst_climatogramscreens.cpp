@@ -22,8 +22,6 @@ private slots:
     void noCalcular();
     void series_data();
     void series();
-    void navigation_data();
-    void navigation();
 };
 
 void TestClimatogramScreens::controls_data()
@@ -146,29 +144,6 @@ void TestClimatogramScreens::series()
     QCOMPARE(c->bottomAxis().title, QString("Meses del año"));
     QCOMPARE(c->leftAxis().title, QString("Precipitación"));
     QCOMPARE(c->rightAxis().title, QString("Temperatura"));
-}
-
-void TestClimatogramScreens::navigation_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("after"); // visible screens; "ended" when the program ended
-    QTest::newRow("index") << "BVolverAlIndice" << "TFInicial TFIndice";
-    QTest::newRow("Salir") << "BCerrar" << "ended";
-}
-
-void TestClimatogramScreens::navigation()
-{
-    QFETCH(QString, control);
-    QFETCH(QString, after);
-    TestApp app;
-    app->start();
-    Screen *s = app->screen("TFClimatograma");
-    s->present();
-    click(*s, control);
-    if (after == "ended")
-        QVERIFY(app->isTerminated());
-    else
-        QCOMPARE(visibleScreens(*app).join(' '), after);
 }
 
 QTEST_MAIN(TestClimatogramScreens)

@@ -25,8 +25,6 @@ private slots:
     void texts();
     void series_data();
     void series();
-    void navigation_data();
-    void navigation();
     void enterMovesToNextControl_data();
     void enterMovesToNextControl();
     void escapeClosesResults();
@@ -193,45 +191,6 @@ void TestEtpScreens::series()
     QCOMPARE(c->bottomAxis().title, QString("Meses del año"));
     QVERIFY(!c->leftAxis().automaticMinimum);
     QCOMPARE(c->leftAxis().minimum, 0.0);
-}
-
-void TestEtpScreens::navigation_data()
-{
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("after"); // visible screens; "ended" when the program ended
-
-    QTest::newRow("sub-menu data") << "TFEPotencial" << "Label2" << "TFInicial TFEtpInformacion";
-    QTest::newRow("sub-menu formulas") << "TFEPotencial" << "Label6" << "TFInicial TFEtpExp";
-    QTest::newRow("sub-menu entry") << "TFEPotencial" << "Label4" << "TFInicial TFIngresoInformacion";
-    QTest::newRow("sub-menu index") << "TFEPotencial" << "BVolverIndice" << "TFInicial TFIndice";
-    QTest::newRow("sub-menu Cerrar") << "TFEPotencial" << "BCerrar" << "TFInicial";
-    QTest::newRow("data back") << "TFEtpInformacion" << "BVolverIndice" << "TFInicial TFEPotencial";
-    QTest::newRow("data entry") << "TFEtpInformacion" << "BIngresoDatos" << "TFInicial TFIngresoInformacion";
-    QTest::newRow("formulas back") << "TFEtpExp" << "BVolverIndice" << "TFInicial TFEPotencial";
-    QTest::newRow("formulas entry") << "TFEtpExp" << "BCerrar" << "TFInicial TFIngresoInformacion";
-    QTest::newRow("entry Mostrar Gráfico") << "TFIngresoInformacion" << "BMostrarG" << "TFInicial TGraficoETP";
-    QTest::newRow("entry index") << "TFIngresoInformacion" << "BVolverAlIndice" << "TFInicial TFIndice";
-    QTest::newRow("entry Salir") << "TFIngresoInformacion" << "BCerrar" << "ended";
-    QTest::newRow("results back") << "TGraficoETP" << "BVolverACalcular" << "TFInicial TFIngresoInformacion";
-    QTest::newRow("results index") << "TGraficoETP" << "BVolverIndice" << "TFInicial TFIndice";
-    QTest::newRow("results Cerrar") << "TGraficoETP" << "BCerrar" << "TFInicial";
-}
-
-void TestEtpScreens::navigation()
-{
-    QFETCH(QString, start);
-    QFETCH(QString, control);
-    QFETCH(QString, after);
-    TestApp app;
-    app->start();
-    Screen *s = app->screen(start);
-    s->present();
-    click(*s, control);
-    if (after == "ended")
-        QVERIFY(app->isTerminated());
-    else
-        QCOMPARE(visibleScreens(*app).join(' '), after);
 }
 
 void TestEtpScreens::enterMovesToNextControl_data()

@@ -59,6 +59,15 @@ void fillRow(Screen &screen, const QString &prefix, const QString &values)
         screen.setText(prefix, k, v.at(k - 1));
 }
 
+void setPlace(TDatosLocalidad &loc, const QString &fields)
+{
+    const QStringList f = fields.split(QLatin1Char('|'));
+    QString *targets[] = {&loc.EEstacion, &loc.EGrados, &loc.EMinutos, &loc.EHemisferio,
+                          &loc.EGradosL, &loc.EMinutosL, &loc.EAltitud};
+    for (int k = 0; k < 7; ++k)
+        *targets[k] = f.value(k);
+}
+
 QStringList visibleScreens(const VerdevalApp &app)
 {
     QStringList out;

@@ -2,6 +2,7 @@
 
 #include "RecordingDialogs.h"
 #include "app/VerdevalApp.h"
+#include "location/calc/TDatosLocalidad.h"
 
 #include <memory>
 
@@ -26,6 +27,8 @@ void leave(Screen &screen, const QString &name);
 QString row(const Screen &screen, const QString &prefix, int count = 12);
 // Sets prefix1..prefixN from the blank-separated values.
 void fillRow(Screen &screen, const QString &prefix, const QString &values);
+// Sets the seven fields of a place shown on the index from "name|deg|min|hem|degL|minL|alt".
+void setPlace(TDatosLocalidad &loc, const QString &fields);
 // The class names of the visible screens, in creation order.
 QStringList visibleScreens(const VerdevalApp &app);
 

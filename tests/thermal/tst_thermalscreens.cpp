@@ -22,8 +22,6 @@ private slots:
     void texts();
     void series_data();
     void series();
-    void navigation_data();
-    void navigation();
 };
 
 void TestThermalScreens::controls_data()
@@ -169,34 +167,6 @@ void TestThermalScreens::series()
     QCOMPARE(s->pointMarkers(), markers);
     QCOMPARE(c->bottomAxis().title, QString("Meses del año"));
     QCOMPARE(c->leftAxis().title, QString("Grados día"));
-}
-
-void TestThermalScreens::navigation_data()
-{
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("after"); // visible screens; "ended" when the program ended
-
-    for (const char *screen : {"TFHF", "TFST"}) {
-        QTest::newRow(qPrintable(QString(screen) + " index")) << screen << "BVolverAlIndice" << "TFInicial TFIndice";
-        QTest::newRow(qPrintable(QString(screen) + " Salir")) << screen << "BCerrar" << "ended";
-    }
-}
-
-void TestThermalScreens::navigation()
-{
-    QFETCH(QString, start);
-    QFETCH(QString, control);
-    QFETCH(QString, after);
-    TestApp app;
-    app->start();
-    Screen *s = app->screen(start);
-    s->present();
-    click(*s, control);
-    if (after == "ended")
-        QVERIFY(app->isTerminated());
-    else
-        QCOMPARE(visibleScreens(*app).join(' '), after);
 }
 
 QTEST_MAIN(TestThermalScreens)

@@ -26,8 +26,6 @@ private slots:
     void deltaOverStorageChange();
     void series_data();
     void series();
-    void navigation_data();
-    void navigation();
 };
 
 void TestBhcScreens::controls_data()
@@ -217,35 +215,6 @@ void TestBhcScreens::series()
     QVERIFY(!s->pointMarkers());
     QCOMPARE(c->bottomAxis().title, QString("Meses"));
     QCOMPARE(c->leftAxis().title, QString("Milímetros"));
-}
-
-void TestBhcScreens::navigation_data()
-{
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("after"); // visible screens; "ended" when the program ended
-
-    QTest::newRow("balance to charts") << "TFBHC" << "BGraficos" << "TFInicial TFBHCGraf";
-    QTest::newRow("balance index") << "TFBHC" << "BVolverAlIndice" << "TFInicial TFIndice";
-    QTest::newRow("balance Salir") << "TFBHC" << "BCerrar" << "ended";
-    QTest::newRow("charts back") << "TFBHCGraf" << "BVolver" << "TFInicial TFBHC";
-    QTest::newRow("charts Salir") << "TFBHCGraf" << "BSalir" << "ended";
-}
-
-void TestBhcScreens::navigation()
-{
-    QFETCH(QString, start);
-    QFETCH(QString, control);
-    QFETCH(QString, after);
-    TestApp app;
-    app->start();
-    Screen *s = app->screen(start);
-    s->present();
-    click(*s, control);
-    if (after == "ended")
-        QVERIFY(app->isTerminated());
-    else
-        QCOMPARE(visibleScreens(*app).join(' '), after);
 }
 
 QTEST_MAIN(TestBhcScreens)
