@@ -81,17 +81,17 @@ void TFIndice::build()
     lists->setHorizontalSpacing(10);
     lists->addWidget(kit::caption(QStringLiteral("Base de datos:"), true, this), 0, 0);
     lists->addWidget(m_source, 0, 1);
-    lists->addWidget(kit::caption(QStringLiteral("Provincia:"), true, this), 1, 0);
+    m_provinceCaption = kit::caption(QStringLiteral("Provincia:"), true, this);
+    m_localityCaption = kit::caption(QStringLiteral("Localidad:"), true, this);
+    lists->addWidget(m_provinceCaption, 1, 0);
     lists->addWidget(m_provinces, 1, 1);
     lists->addWidget(m_dbProvinces, 1, 1);
-    lists->addWidget(kit::caption(QStringLiteral("Localidad:"), true, this), 2, 0);
+    lists->addWidget(m_localityCaption, 2, 0);
     lists->addWidget(m_stations, 2, 1);
     lists->addWidget(m_dbLocalities, 2, 1);
     lists->addWidget(note, 3, 0, 1, 2);
     lists->setColumnStretch(2, 1);
-    for (QWidget *w : {static_cast<QWidget *>(m_provinces), static_cast<QWidget *>(m_stations),
-                       static_cast<QWidget *>(m_dbProvinces), static_cast<QWidget *>(m_dbLocalities), m_note})
-        w->hide();
+    hideLists();
 
     // The location, read-only.
     auto *place = new QGridLayout();
@@ -186,18 +186,16 @@ void TFIndice::showLocation()
 
 void TFIndice::ComboBox3Change()
 {
+    ensureBuilt();
     disconnectDatabase();
-    for (QWidget *w : {static_cast<QWidget *>(m_provinces), static_cast<QWidget *>(m_stations),
-                       static_cast<QWidget *>(m_dbProvinces), static_cast<QWidget *>(m_dbLocalities), m_note})
-        w->hide();
+    hideLists();
     m_stations->clearAll();
     m_loc.clearShown();
     showLocation();
 
     const QString source = m_source->currentText();
     if (source == QLatin1String("CD")) {
-        m_provinces->show();
-        m_stations->show();
+        showLists(m_provinces, m_stations);
         m_note->show();
     } else if (source.size() == 1 && QStringLiteral("CDEFG").contains(source)) {
         openDatabase(source);
@@ -208,12 +206,27 @@ void TFIndice::setDriveMap(const DriveMap &drives) { *m_driveMap = drives; }
 
 const ClimateDatabase *TFIndice::database() const { return m_db && m_db->isOpen() ? m_db.get() : nullptr; }
 
+void TFIndice::hideLists()
+{
+    for (QWidget *w : {static_cast<QWidget *>(m_provinces), static_cast<QWidget *>(m_stations),
+                       static_cast<QWidget *>(m_dbProvinces), static_cast<QWidget *>(m_dbLocalities), m_note,
+                       m_provinceCaption, m_localityCaption})
+        w->hide();
+}
+
+void TFIndice::showLists(QWidget *provinces, QWidget *localities)
+{
+    for (QWidget *w : {provinces, localities, m_provinceCaption, m_localityCaption})
+        w->show();
+}
+
 void TFIndice::disconnectDatabase() { m_db.reset(); }
 
 // ---- Built-in catalogue ----------------------------------------------------------------
 
 void TFIndice::ComboBox2Change()
 {
+    ensureBuilt();
     m_stations->clearAll();
     m_loc.clearShown();
     showLocation();
@@ -230,6 +243,7 @@ void TFIndice::ComboBox2Change()
 
 void TFIndice::combobox1Change()
 {
+    ensureBuilt();
     const CatalogueRecord *record = findStation(m_stations->currentText());
     if (!record)
         return;
@@ -256,13 +270,13 @@ void TFIndice::openDatabase(const QString &drive)
     auto db = std::make_unique<ClimateDatabase>();
     db->openDrive(*m_driveMap, drive);
     m_db = std::move(db);
-    m_dbProvinces->show();
-    m_dbLocalities->show();
+    showLists(m_dbProvinces, m_dbLocalities);
     m_dbProvinces->replaceItems(m_db->provinces());
 }
 
 void TFIndice::CBProvChange()
 {
+    ensureBuilt();
     if (!database())
         return;
     m_dbLocalities->replaceItems(m_db->localities(m_dbProvinces->currentText()));
@@ -270,6 +284,7 @@ void TFIndice::CBProvChange()
 
 void TFIndice::cblocChange()
 {
+    ensureBuilt();
     if (!database())
         return;
     loadLocality();

@@ -59,6 +59,8 @@ private:
     // climatogram.
     void copyClimate(Screen &target) const;
     void openModule(Screen &shown);
+    void hideLists();
+    void showLists(QWidget *provinces, QWidget *localities);
     void openDatabase(const QString &drive);
     void disconnectDatabase();
     void loadLocality();
@@ -66,12 +68,14 @@ private:
     TDatosLocalidad m_loc;
     std::unique_ptr<DriveMap> m_driveMap;
     std::unique_ptr<ClimateDatabase> m_db;
-    kit::ChangeCombo *m_source;
-    kit::ChangeCombo *m_provinces;
-    kit::ChangeCombo *m_stations;
-    kit::ChangeCombo *m_dbProvinces;
-    kit::ChangeCombo *m_dbLocalities;
-    QWidget *m_note;
+    kit::ChangeCombo *m_source = nullptr;
+    kit::ChangeCombo *m_provinces = nullptr;
+    kit::ChangeCombo *m_stations = nullptr;
+    kit::ChangeCombo *m_dbProvinces = nullptr;
+    kit::ChangeCombo *m_dbLocalities = nullptr;
+    QWidget *m_note = nullptr;
+    QWidget *m_provinceCaption = nullptr;
+    QWidget *m_localityCaption = nullptr;
 
 protected:
     void build() override;

@@ -44,6 +44,7 @@ void TForm9::build()
 
 void TForm9::StepIt()
 {
+    ensureBuilt();
     m_bar->setValue(std::min(m_bar->maximum(), m_bar->value() + 10));
     // The load runs on this thread: give the window a chance to show the new position.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

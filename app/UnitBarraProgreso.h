@@ -22,7 +22,7 @@ protected:
     bool maximised() const override { return false; }
 
 private:
-    QProgressBar *m_bar;
+    QProgressBar *m_bar = nullptr;
 
 protected:
     void build() override;

@@ -64,11 +64,15 @@ void Screen::present()
         reactivate();
 }
 
-void Screen::closeScreen() { close(); }
+void Screen::closeScreen()
+{
+    ensureBuilt();
+    close();
+}
 
 void Screen::reactivate()
 {
-    if (!isVisible() || m_inActivate)
+    if (!isVisible() || m_inActivate || !m_built)
         return;
     m_inActivate = true;
     guard([this] { OnActivate(); });
@@ -92,7 +96,9 @@ void Screen::hideEvent(QHideEvent *event)
 
 void Screen::closeEvent(QCloseEvent *event)
 {
-    guard([this] { OnClose(); });
+    // A screen never laid out has nothing to clear.
+    if (m_built)
+        guard([this] { OnClose(); });
     event->accept();
 }
 
