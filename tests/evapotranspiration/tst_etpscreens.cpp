@@ -80,20 +80,7 @@ void TestEtpScreens::controls()
     QFETCH(QString, name);
     QFETCH(int, count);
     QFETCH(QString, kind);
-    TestApp app;
-    Screen *s = app->screen(screen);
-    QVERIFY(s);
-    QStringList names;
-    for (int k = 1; k <= count; ++k)
-        names << name + QString::number(k);
-    if (count == 0)
-        names << name;
-    for (const QString &n : names) {
-        QWidget *w = s->control(n);
-        QVERIFY2(w, qPrintable(screen + "." + n));
-        QCOMPARE(w->objectName(), n);
-        QCOMPARE(controlKind(w), kind);
-    }
+    checkControls(screen, name, count, kind);
 }
 
 void TestEtpScreens::texts_data()
@@ -141,12 +128,7 @@ void TestEtpScreens::texts()
     QFETCH(QString, screen);
     QFETCH(QString, name);
     QFETCH(QString, text);
-    TestApp app;
-    Screen *s = app->screen(screen);
-    if (name.isEmpty())
-        QVERIFY2(showsText(s, text), qPrintable(text));
-    else
-        QCOMPARE(s->text(name), text);
+    checkText(screen, name, text);
 }
 
 void TestEtpScreens::series_data()

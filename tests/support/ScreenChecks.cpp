@@ -1,5 +1,6 @@
 #include "ScreenChecks.h"
 
+#include "TestApp.h"
 #include "platform/Screen.h"
 
 #include "output/Chart.h"
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTextDocument>
+#include <QtTest>
 
 namespace verdeval::test {
 
@@ -55,6 +57,37 @@ bool showsText(const QWidget *screen, const QString &text)
         if (b->text() == text)
             return true;
     return false;
+}
+
+void checkControls(const QString &screen, const QString &name, int count, const QString &kind, int shown)
+{
+    TestApp app;
+    Screen *s = app->screen(screen);
+    QVERIFY2(s, qPrintable(screen));
+    QStringList names;
+    for (int k = 1; k <= count; ++k)
+        names << name + QString::number(k);
+    if (count == 0)
+        names << name;
+    for (const QString &n : names) {
+        QWidget *w = s->control(n);
+        QVERIFY2(w, qPrintable(screen + QLatin1Char('.') + n));
+        QCOMPARE(w->objectName(), n);
+        QCOMPARE(controlKind(w), kind);
+        if (shown >= 0)
+            QCOMPARE(!w->isHidden(), shown == 1);
+    }
+}
+
+void checkText(const QString &screen, const QString &name, const QString &text)
+{
+    TestApp app;
+    Screen *s = app->screen(screen);
+    QVERIFY2(s, qPrintable(screen));
+    if (name.isEmpty())
+        QVERIFY2(showsText(s, text), qPrintable(text));
+    else
+        QCOMPARE(s->text(name), text);
 }
 
 } // namespace verdeval::test

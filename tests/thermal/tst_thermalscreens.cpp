@@ -72,20 +72,7 @@ void TestThermalScreens::controls()
     QFETCH(int, count);
     QFETCH(QString, kind);
     QFETCH(bool, shown);
-    TestApp app;
-    Screen *s = app->screen(screen);
-    QStringList names;
-    for (int k = 1; k <= count; ++k)
-        names << name + QString::number(k);
-    if (count == 0)
-        names << name;
-    for (const QString &n : names) {
-        QWidget *w = s->control(n);
-        QVERIFY2(w, qPrintable(screen + "." + n));
-        QCOMPARE(w->objectName(), n);
-        QCOMPARE(controlKind(w), kind);
-        QCOMPARE(!w->isHidden(), shown);
-    }
+    checkControls(screen, name, count, kind, shown);
 }
 
 void TestThermalScreens::texts_data()
@@ -120,12 +107,7 @@ void TestThermalScreens::texts()
     QFETCH(QString, screen);
     QFETCH(QString, name);
     QFETCH(QString, text);
-    TestApp app;
-    Screen *s = app->screen(screen);
-    if (name.isEmpty())
-        QVERIFY2(showsText(s, text), qPrintable(text));
-    else
-        QCOMPARE(s->text(name), text);
+    checkText(screen, name, text);
 }
 
 void TestThermalScreens::series_data()
