@@ -24,7 +24,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace verdeval {
 
@@ -94,30 +93,7 @@ void TFIndice::build()
     hideLists();
 
     // The location, read-only.
-    auto *place = new QGridLayout();
-    place->setHorizontalSpacing(8);
-    auto readOnly = [this](const QString &name, int width) {
-        QLineEdit *e = kit::box(name, width, this);
-        e->setReadOnly(true);
-        return e;
-    };
-    place->addWidget(kit::caption(QStringLiteral("Localidad:"), true, this), 0, 0);
-    place->addWidget(readOnly(QStringLiteral("EEstacion"), 260), 0, 1, 1, 6);
-    place->addWidget(kit::caption(QStringLiteral("Latitud:"), true, this), 1, 0);
-    place->addWidget(kit::caption(QStringLiteral("Grados:"), false, this), 1, 1);
-    place->addWidget(readOnly(QStringLiteral("EGrados"), 50), 1, 2);
-    place->addWidget(kit::caption(QStringLiteral("Minutos:"), false, this), 1, 3);
-    place->addWidget(readOnly(QStringLiteral("EMinutos"), 50), 1, 4);
-    place->addWidget(kit::caption(QStringLiteral("Hemisferio:"), false, this), 1, 5);
-    place->addWidget(readOnly(QStringLiteral("EHemisferio"), 40), 1, 6);
-    place->addWidget(kit::caption(QStringLiteral("Longitud:"), true, this), 2, 0);
-    place->addWidget(kit::caption(QStringLiteral("Grados:"), false, this), 2, 1);
-    place->addWidget(readOnly(QStringLiteral("EGradosL"), 50), 2, 2);
-    place->addWidget(kit::caption(QStringLiteral("Minutos:"), false, this), 2, 3);
-    place->addWidget(readOnly(QStringLiteral("EMinutosL"), 50), 2, 4);
-    place->addWidget(kit::caption(QStringLiteral("Altitud:"), true, this), 3, 0);
-    place->addWidget(readOnly(QStringLiteral("EAltitud"), 70), 3, 1, 1, 2);
-    place->setColumnStretch(7, 1);
+    QGridLayout *place = kit::placeGrid(this, true);
 
     auto *middle = new QHBoxLayout();
     middle->addLayout(lists, 3);
@@ -316,10 +292,9 @@ void TFIndice::loadLocality()
     wait.StepIt();
     wait.StepIt();
 
-    std::array<QStringList, 8> read;
-    for (size_t k = 0; k < seriesLoadOrder().size(); ++k) {
-        const SeriesTable table = seriesLoadOrder()[k];
-        read[k] = m_db->querySeries(table, province, locality);
+    std::array<QStringList, 8> read; // by table
+    for (const SeriesTable table : seriesLoadOrder()) {
+        read[size_t(table)] = m_db->querySeries(table, province, locality);
         if (table != SeriesTable::HumRel && table != SeriesTable::VelViento)
             wait.StepIt();
     }
@@ -333,8 +308,7 @@ void TFIndice::loadLocality()
     m_loc.EAltitud = place.altitude;
 
     auto write = [&](MonthlyTexts &series, SeriesTable table) {
-        QStringList texts = read[size_t(std::find(seriesLoadOrder().begin(), seriesLoadOrder().end(), table) -
-                                        seriesLoadOrder().begin())];
+        QStringList texts = read[size_t(table)];
         series.assign(texts);
         applySeriesRule(texts);
         series.assign(texts);

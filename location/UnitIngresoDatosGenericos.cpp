@@ -32,32 +32,14 @@ void TFIngresoDatosGenericos::build()
     body()->addSpacing(10);
 
     // Name, coordinates and altitude, in tab order.
-    auto *place = new QGridLayout();
-    place->setHorizontalSpacing(8);
-    QLineEdit *station = kit::box(QStringLiteral("EEstacion"), 240, this);
-    QLineEdit *deg = kit::box(QStringLiteral("EGrados"), 50, this);
-    QLineEdit *min = kit::box(QStringLiteral("EMinutos"), 50, this);
-    QLineEdit *degL = kit::box(QStringLiteral("EGradosL"), 50, this);
-    QLineEdit *minL = kit::box(QStringLiteral("EMinutosL"), 50, this);
-    QLineEdit *alt = kit::box(QStringLiteral("EAltitud"), 70, this);
-    QLineEdit *hem = kit::box(QStringLiteral("EHemisferio"), 40, this);
-    place->addWidget(kit::caption(QStringLiteral("Localidad:"), true, this), 0, 0);
-    place->addWidget(station, 0, 1, 1, 6);
-    place->addWidget(kit::caption(QStringLiteral("Latitud:"), true, this), 1, 0);
-    place->addWidget(kit::caption(QStringLiteral("Grados:"), false, this), 1, 1);
-    place->addWidget(deg, 1, 2);
-    place->addWidget(kit::caption(QStringLiteral("Minutos:"), false, this), 1, 3);
-    place->addWidget(min, 1, 4);
-    place->addWidget(kit::caption(QStringLiteral("Hemisferio:"), false, this), 1, 5);
-    place->addWidget(hem, 1, 6);
-    place->addWidget(kit::caption(QStringLiteral("Longitud:"), true, this), 2, 0);
-    place->addWidget(kit::caption(QStringLiteral("Grados:"), false, this), 2, 1);
-    place->addWidget(degL, 2, 2);
-    place->addWidget(kit::caption(QStringLiteral("Minutos:"), false, this), 2, 3);
-    place->addWidget(minL, 2, 4);
-    place->addWidget(kit::caption(QStringLiteral("Altitud:"), true, this), 3, 0);
-    place->addWidget(alt, 3, 1, 1, 2);
-    place->setColumnStretch(7, 1);
+    QGridLayout *place = kit::placeGrid(this, false);
+    QLineEdit *station = box(QStringLiteral("EEstacion"));
+    QLineEdit *deg = box(QStringLiteral("EGrados"));
+    QLineEdit *min = box(QStringLiteral("EMinutos"));
+    QLineEdit *degL = box(QStringLiteral("EGradosL"));
+    QLineEdit *minL = box(QStringLiteral("EMinutosL"));
+    QLineEdit *alt = box(QStringLiteral("EAltitud"));
+    QLineEdit *hem = box(QStringLiteral("EHemisferio"));
     body()->addLayout(place);
     body()->addSpacing(12);
 

@@ -256,4 +256,36 @@ void addLocationBoxes(QHBoxLayout *row, const QString &stationCaption, QWidget *
     row->addWidget(box(QStringLiteral("EHemisferio"), 36, parent));
 }
 
+QGridLayout *placeGrid(QWidget *parent, bool readOnly)
+{
+    auto *grid = new QGridLayout();
+    grid->setHorizontalSpacing(8);
+    auto add = [&](const QString &name, int width, int row, int column, int span = 1) {
+        QLineEdit *e = box(name, width, parent);
+        e->setReadOnly(readOnly);
+        grid->addWidget(e, row, column, 1, span);
+    };
+    auto label = [&](const char *text, bool bold, int row, int column) {
+        grid->addWidget(caption(QString::fromUtf8(text), bold, parent), row, column);
+    };
+    label("Localidad:", true, 0, 0);
+    add(QStringLiteral("EEstacion"), 240, 0, 1, 6);
+    label("Latitud:", true, 1, 0);
+    label("Grados:", false, 1, 1);
+    add(QStringLiteral("EGrados"), 50, 1, 2);
+    label("Minutos:", false, 1, 3);
+    add(QStringLiteral("EMinutos"), 50, 1, 4);
+    label("Hemisferio:", false, 1, 5);
+    add(QStringLiteral("EHemisferio"), 40, 1, 6);
+    label("Longitud:", true, 2, 0);
+    label("Grados:", false, 2, 1);
+    add(QStringLiteral("EGradosL"), 50, 2, 2);
+    label("Minutos:", false, 2, 3);
+    add(QStringLiteral("EMinutosL"), 50, 2, 4);
+    label("Altitud:", true, 3, 0);
+    add(QStringLiteral("EAltitud"), 70, 3, 1, 2);
+    grid->setColumnStretch(7, 1);
+    return grid;
+}
+
 } // namespace verdeval::kit

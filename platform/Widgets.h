@@ -112,4 +112,9 @@ private:
 // "Grados:" EGrados, "Minutos:" EMinutos and "Hemisferio:" EHemisferio.
 void addLocationBoxes(QHBoxLayout *row, const QString &stationCaption, QWidget *parent);
 
+// The place as the index and own-data screens show it: "Localidad:" EEstacion; "Latitud:"
+// with EGrados, EMinutos, EHemisferio; "Longitud:" with EGradosL, EMinutosL; "Altitud:"
+// EAltitud. The boxes are children of parent; readOnly for display only.
+QGridLayout *placeGrid(QWidget *parent, bool readOnly);
+
 } // namespace verdeval::kit

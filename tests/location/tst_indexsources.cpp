@@ -58,6 +58,13 @@ private:
             type(index, "ComboBox3", "C");
         }
     };
+    // "CD", "Buenos Aires", "Azul", as the user picks them.
+    static void chooseAzul(TFIndice &index)
+    {
+        type(index, "ComboBox3", "CD");
+        type(index, "ComboBox2", "Buenos Aires");
+        type(index, "combobox1", "Azul");
+    }
     static QString shown(const TFIndice &index)
     {
         QStringList parts;
@@ -121,9 +128,7 @@ void TestIndexSources::partialNameChangesNothing()
 {
     TestApp app;
     TFIndice &index = app->FIndice();
-    type(index, "ComboBox3", "CD");
-    type(index, "ComboBox2", "Buenos Aires");
-    type(index, "combobox1", "Azul");
+    chooseAzul(index);
     type(index, "combobox1", "Azu");
     type(index, "combobox1", "azul");
     QCOMPARE(shown(index), QString("Azul|36|45|S|59|50|132"));
@@ -133,9 +138,7 @@ void TestIndexSources::provinceChangeKeepsSeries()
 {
     TestApp app;
     TFIndice &index = app->FIndice();
-    type(index, "ComboBox3", "CD");
-    type(index, "ComboBox2", "Buenos Aires");
-    type(index, "combobox1", "Azul");
+    chooseAzul(index);
     index.DatosLocalidad().EPPT = "1003.9";
     type(index, "ComboBox2", "Catamarca");
     QCOMPARE(shown(index), QString("||||||"));
@@ -154,9 +157,7 @@ void TestIndexSources::stationWithoutNormals()
 {
     TestApp app;
     TFIndice &index = app->FIndice();
-    type(index, "ComboBox3", "CD");
-    type(index, "ComboBox2", "Buenos Aires");
-    type(index, "combobox1", "Azul");
+    chooseAzul(index);
     type(index, "combobox1", "Balcarce");
     QCOMPARE(index.text("EEstacion"), QString("Balcarce"));
     QVERIFY(!index.text("EGrados").isEmpty());
