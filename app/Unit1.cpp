@@ -1,6 +1,5 @@
 #include "app/Unit1.h"
 
-#include "app/VerdevalApp.h"
 #include "app/UnitBarraProgreso.h"
 #include "climatogram/UnitClimatograma.h"
 #include "evapotranspiration/UnitEpotencial.h"
@@ -27,8 +26,8 @@
 
 namespace verdeval {
 
-TFIndice::TFIndice(VerdevalApp &app)
-    : Screen(app, "TFIndice", QStringLiteral("Índice")),
+TFIndice::TFIndice(ScreenHost &host)
+    : Screen(host, "TFIndice", QStringLiteral("Índice")),
       m_driveMap(std::make_unique<DriveMap>(DriveMap::forThisSystem()))
 {
 }
@@ -158,6 +157,12 @@ void TFIndice::showLocation()
     setText(QStringLiteral("EAltitud"), m_loc.EAltitud);
 }
 
+void TFIndice::setPlace(const TDatosLocalidad &place)
+{
+    m_loc = place;
+    showLocation();
+}
+
 // ---- Data source -----------------------------------------------------------------------
 
 void TFIndice::ComboBox3Change()
@@ -209,9 +214,9 @@ void TFIndice::ComboBox2Change()
 
     const QString province = m_provinces->currentText();
     if (province == QLatin1String("DATOS PROPIOS")) {
-        app().dialogs().atencion(this, QStringLiteral("Debe ingresar los datos en los cuadros de precipitación y "
+        dialogs().atencion(this, QStringLiteral("Debe ingresar los datos en los cuadros de precipitación y "
                                                       "temperatura, utilizando el punto como separador decimal."));
-        app().dialogs().showModal(this, app().FIngresoDatosGenericos());
+        dialogs().showModal(this, peer<TFIngresoDatosGenericos>());
         return;
     }
     m_stations->replaceItems(stationsOfProvince(province));
@@ -223,18 +228,21 @@ void TFIndice::combobox1Change()
     const CatalogueRecord *record = findStation(m_stations->currentText());
     if (!record)
         return;
-    m_loc.EEstacion = record->shownName;
-    m_loc.EGrados = record->latDeg;
-    m_loc.EMinutos = record->latMin;
-    m_loc.EHemisferio = record->hemisphere;
-    m_loc.EGradosL = record->lonDeg;
-    m_loc.EMinutosL = record->lonMin;
-    m_loc.EAltitud = record->altitude;
-    m_loc.PP.assign(catalogueSeriesTexts(record->pp));
-    m_loc.T.assign(catalogueSeriesTexts(record->t));
-    showLocation();
+    // A new place replaces the whole record: the series the catalogue does not have are
+    // empty, never the previous place's.
+    TDatosLocalidad place;
+    place.EEstacion = record->shownName;
+    place.EGrados = record->latDeg;
+    place.EMinutos = record->latMin;
+    place.EHemisferio = record->hemisphere;
+    place.EGradosL = record->lonDeg;
+    place.EMinutosL = record->lonMin;
+    place.EAltitud = record->altitude;
+    place.PP.assign(catalogueSeriesTexts(record->pp));
+    place.T.assign(catalogueSeriesTexts(record->t));
+    setPlace(place);
     if (!hasMonthlyNormals(*record))
-        app().dialogs().atencion(
+        dialogs().atencion(
             this, QStringLiteral("El catálogo incorporado no tiene las normales mensuales de precipitación y temperatura "
                                  "de esta estación. Puede ingresar los valores en los cuadros de cada módulo."));
 }
@@ -268,7 +276,7 @@ void TFIndice::cblocChange()
 
 void TFIndice::loadLocality()
 {
-    TForm9 &wait = app().Form9();
+    TForm9 &wait = peer<TForm9>();
     QProgressBar *bar = wait.ProgressBar1();
     bar->setMaximum(100);
     bar->setValue(0); // every load shows its progress from the start
@@ -299,6 +307,9 @@ void TFIndice::loadLocality()
             wait.StepIt();
     }
 
+    // A new place replaces the whole record; should a series stop the load, the ones after it
+    // stay empty rather than showing the previous place's values.
+    m_loc = TDatosLocalidad();
     m_loc.EEstacion = place.name;
     m_loc.EGrados = place.latDeg;
     m_loc.EMinutos = floatToStrF(place.latMin, 0);
@@ -329,66 +340,18 @@ void TFIndice::loadLocality()
 
 // ---- Module launchers ------------------------------------------------------------------
 
-void TFIndice::copyCommon(Screen &target) const
+template <class Module>
+void TFIndice::launch(Module &module, Screen &shown)
 {
-    target.setText(QStringLiteral("EEstacion"), m_loc.EEstacion);
-    target.setText(QStringLiteral("EGrados"), m_loc.EGrados);
-    target.setText(QStringLiteral("EMinutos"), m_loc.EMinutos);
-    target.setText(QStringLiteral("EHemisferio"), m_loc.EHemisferio);
-}
-
-void TFIndice::copySeries(Screen &target, const QString &prefix, const MonthlyTexts &series) const
-{
-    for (int m = 1; m <= 12; ++m)
-        target.setText(prefix, m, series[m]);
-}
-
-void TFIndice::copyClimate(Screen &target) const
-{
-    copyCommon(target);
-    copySeries(target, QStringLiteral("ET"), m_loc.T);
-    copySeries(target, QStringLiteral("EPP"), m_loc.PP);
-    target.setText(QStringLiteral("EPPT"), m_loc.EPPT);
-    target.setText(QStringLiteral("ETT"), m_loc.ETT);
-}
-
-void TFIndice::openModule(Screen &shown)
-{
+    module.receive(m_loc);
     shown.present();
     closeScreen();
 }
 
-void TFIndice::Label1Click()
-{
-    Screen &target = app().FIngresoInformacionRadiacion();
-    copyCommon(target);
-    // The radiation screen's columns run July to June.
-    for (int k = 1; k <= 12; ++k)
-        target.setText(QStringLiteral("EHE"), k, m_loc.HE[(k + 5) % 12 + 1]);
-    openModule(target);
-}
-
-void TFIndice::Label6Click()
-{
-    Screen &target = app().FHeFo();
-    copyCommon(target);
-    openModule(target);
-}
-
-void TFIndice::Label2Click()
-{
-    Screen &target = app().FIngresoInformacion();
-    copyCommon(target);
-    copySeries(target, QStringLiteral("ETMMe"), m_loc.T);
-    copySeries(target, QStringLiteral("ETMMa"), m_loc.TMa);
-    copySeries(target, QStringLiteral("ETMMi"), m_loc.TMi);
-    copySeries(target, QStringLiteral("EHE"), m_loc.HE);
-    copySeries(target, QStringLiteral("EHR"), m_loc.HR);
-    copySeries(target, QStringLiteral("EPA"), m_loc.PA);
-    copySeries(target, QStringLiteral("EVV"), m_loc.VV);
-    target.setText(QStringLiteral("EAE"), m_loc.EAltitud);
-    openModule(app().FEPotencial());
-}
+void TFIndice::Label1Click() { launch(peer<TFIngresoInformacionRadiacion>()); }
+void TFIndice::Label6Click() { launch(peer<TFHeFo>()); }
+// The evapotranspiration data go into the entry screen; the sub-menu is shown.
+void TFIndice::Label2Click() { launch(peer<TFIngresoInformacion>(), peer<TFEPotencial>()); }
 
 void TFIndice::Label3Click()
 {
@@ -398,35 +361,12 @@ void TFIndice::Label3Click()
     for (int m = 1; m <= 12; ++m)
         sum += strToFloat(m_loc.PP[m]);
     m_loc.EPPT = floatToStr(sum);
-
-    Screen &target = app().FBHC();
-    copyClimate(target);
-    openModule(target);
+    launch(peer<TFBHC>());
 }
 
-void TFIndice::Label4Click()
-{
-    Screen &target = app().FHF();
-    copyCommon(target);
-    copySeries(target, QStringLiteral("ETmi"), m_loc.TMi);
-    openModule(target);
-}
-
-void TFIndice::Label5Click()
-{
-    Screen &target = app().FST();
-    copyCommon(target);
-    copySeries(target, QStringLiteral("ET"), m_loc.T);
-    target.setText(QStringLiteral("ETT"), m_loc.ETT);
-    openModule(target);
-}
-
-void TFIndice::Label16Click()
-{
-    Screen &target = app().FClimatograma();
-    copyClimate(target);
-    openModule(target);
-}
+void TFIndice::Label4Click() { launch(peer<TFHF>()); }
+void TFIndice::Label5Click() { launch(peer<TFST>()); }
+void TFIndice::Label16Click() { launch(peer<TFClimatograma>()); }
 
 void TFIndice::BCerrarClick() { closeScreen(); }
 

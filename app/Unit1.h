@@ -21,13 +21,15 @@ class TFIndice : public Screen
     Q_OBJECT
 
 public:
-    explicit TFIndice(VerdevalApp &app);
+    explicit TFIndice(ScreenHost &host);
     ~TFIndice() override;
 
     TDatosLocalidad &DatosLocalidad() { return m_loc; }
     const TDatosLocalidad &DatosLocalidad() const { return m_loc; }
     // Shows the location's name, coordinates and altitude in the read-only boxes.
     void showLocation();
+    // A place from any source becomes the whole location record, and is shown.
+    void setPlace(const TDatosLocalidad &place);
 
     // Where drive letters lead to the climate database file; tests point it elsewhere.
     void setDriveMap(const DriveMap &drives);
@@ -53,12 +55,12 @@ public:
     void BCerrarClick();
 
 private:
-    void copyCommon(Screen &target) const;
-    void copySeries(Screen &target, const QString &prefix, const MonthlyTexts &series) const;
-    // Temperature, precipitation and both annual values, for the water balance and the
-    // climatogram.
-    void copyClimate(Screen &target) const;
-    void openModule(Screen &shown);
+    // Hands the place to the module, shows the module (or the screen that leads to it) and
+    // hides the index.
+    template <class Module>
+    void launch(Module &module, Screen &shown);
+    template <class Module>
+    void launch(Module &module) { launch(module, module); }
     void hideLists();
     void showLists(QWidget *provinces, QWidget *localities);
     void openDatabase(const QString &drive);

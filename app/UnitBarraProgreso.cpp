@@ -9,7 +9,7 @@
 
 namespace verdeval {
 
-TForm9::TForm9(VerdevalApp &app) : Screen(app, "TForm9", QStringLiteral("Espere ..."))
+TForm9::TForm9(ScreenHost &host) : Screen(host, "TForm9", QStringLiteral("Espere ..."))
 {
 }
 

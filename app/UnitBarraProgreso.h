@@ -12,7 +12,7 @@ class TForm9 : public Screen
 {
     Q_OBJECT
 public:
-    explicit TForm9(VerdevalApp &app);
+    explicit TForm9(ScreenHost &host);
 
     QProgressBar *ProgressBar1() { ensureBuilt(); return m_bar; }
     // Advances the bar by one step (10) and lets the window repaint.

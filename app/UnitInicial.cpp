@@ -10,7 +10,7 @@
 
 namespace verdeval {
 
-TFInicial::TFInicial(VerdevalApp &app) : Screen(app, "TFInicial")
+TFInicial::TFInicial(VerdevalApp &app) : Screen(app, "TFInicial"), m_app(app)
 {
 }
 
@@ -51,10 +51,10 @@ void TFInicial::build()
     onClick(salir, &TFInicial::SalirClick);
 }
 
-void TFInicial::EntrarClick() { app().FIndice().present(); }
+void TFInicial::EntrarClick() { host().showIndex(); }
 
 void TFInicial::SalirClick() { closeScreen(); }
 
-void TFInicial::OnClose() { app().terminate(); }
+void TFInicial::OnClose() { m_app.terminate(); }
 
 } // namespace verdeval

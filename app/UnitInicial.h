@@ -4,6 +4,8 @@
 
 namespace verdeval {
 
+class VerdevalApp;
+
 // The splash screen and main window: closing it ends the program.
 class TFInicial : public Screen
 {
@@ -16,9 +18,10 @@ public:
 
 protected:
     void OnClose() override;
-
-protected:
     void build() override;
+
+private:
+    VerdevalApp &m_app;
 };
 
 } // namespace verdeval

@@ -62,6 +62,8 @@ VerdevalApp::VerdevalApp(std::unique_ptr<DialogBackend> backend)
     m_FEtpExp = create<TFEtpExp>();
     m_Form8 = create<TForm8>();
     m_Form9 = create<TForm9>();
+
+    m_FIngresoDatosGenericos->setOnConfirmed([this](const TDatosLocalidad &place) { m_FIndice->setPlace(place); });
 }
 
 VerdevalApp::~VerdevalApp()
@@ -84,6 +86,18 @@ void VerdevalApp::terminate()
     for (Screen *s : m_order)
         s->hide();
     emit terminated();
+}
+
+void VerdevalApp::showIndex() { m_FIndice->present(); }
+
+void VerdevalApp::endProgram() { m_FInicial->closeScreen(); }
+
+Screen *VerdevalApp::screenOfType(const QMetaObject &type) const
+{
+    for (Screen *s : m_order)
+        if (s->metaObject() == &type)
+            return s;
+    return nullptr;
 }
 
 Screen *VerdevalApp::screen(const QString &className) const

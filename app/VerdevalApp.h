@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Dialogs.h"
+#include "platform/ScreenHost.h"
 
 #include <QObject>
 #include <memory>
@@ -36,7 +37,7 @@ class TForm9;
 // The application object: it creates the 23 screens at start-up, in their fixed order, owns
 // them and the dialog seam, and lets every screen reach every other. Several can exist side by
 // side (each test builds a fresh one); nothing of it is global.
-class VerdevalApp : public QObject
+class VerdevalApp : public QObject, public ScreenHost
 {
     Q_OBJECT
 
@@ -45,7 +46,10 @@ public:
     explicit VerdevalApp(std::unique_ptr<DialogBackend> backend = nullptr);
     ~VerdevalApp() override;
 
-    Dialogs &dialogs() { return m_dialogs; }
+    Dialogs &dialogs() override { return m_dialogs; }
+    void showIndex() override;
+    void endProgram() override;
+    Screen *screenOfType(const QMetaObject &type) const override;
 
     // Shows the splash screen, maximised.
     void start();

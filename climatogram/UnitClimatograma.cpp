@@ -1,5 +1,6 @@
 #include "climatogram/UnitClimatograma.h"
 
+#include "location/PlaceBoxes.h"
 #include "output/Chart.h"
 #include "platform/Widgets.h"
 
@@ -10,7 +11,7 @@
 
 namespace verdeval {
 
-TFClimatograma::TFClimatograma(VerdevalApp &app) : ModuleScreen(app, "TFClimatograma", QStringLiteral("Climatograma"))
+TFClimatograma::TFClimatograma(ScreenHost &host) : ModuleScreen(host, "TFClimatograma", QStringLiteral("Climatograma"))
 {
 }
 
@@ -50,6 +51,11 @@ void TFClimatograma::build()
 
     body()->addWidget(kit::button(QStringLiteral("BImprimir"), QStringLiteral("Imprimir Informe"), this), 0,
                       Qt::AlignHCenter);
+}
+
+void TFClimatograma::receive(const TDatosLocalidad &place)
+{
+    placeBoxes::fillClimate(*this, place);
 }
 
 } // namespace verdeval

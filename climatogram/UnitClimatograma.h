@@ -1,5 +1,6 @@
 #pragma once
 
+#include "location/calc/TDatosLocalidad.h"
 #include "platform/ModuleScreen.h"
 
 namespace verdeval {
@@ -10,7 +11,10 @@ class TFClimatograma : public ModuleScreen
 {
     Q_OBJECT
 public:
-    explicit TFClimatograma(VerdevalApp &app);
+    explicit TFClimatograma(ScreenHost &host);
+
+    // Fills this screen's boxes from the place the index hands over.
+    void receive(const TDatosLocalidad &place);
 
 protected:
     void build() override;

@@ -7,7 +7,7 @@
 
 namespace verdeval {
 
-TForm7::TForm7(VerdevalApp &app) : ReportLayout(app, "TForm7", QStringLiteral("Cliamtograma"))
+TForm7::TForm7(ScreenHost &host) : ReportLayout(host, "TForm7", QStringLiteral("Cliamtograma"))
 {
 }
 

@@ -9,7 +9,7 @@ class TForm7 : public ReportLayout
 {
     Q_OBJECT
 public:
-    explicit TForm7(VerdevalApp &app);
+    explicit TForm7(ScreenHost &host);
 
 protected:
     void buildReport() override;

@@ -1,6 +1,5 @@
 #include "evapotranspiration/UnitETPExpre.h"
 
-#include "app/VerdevalApp.h"
 #include "evapotranspiration/UnitEpotencial.h"
 #include "evapotranspiration/UnitIngresoInformacion.h"
 #include "platform/Widgets.h"
@@ -72,8 +71,8 @@ const struct {
 
 } // namespace
 
-TFEtpExp::TFEtpExp(VerdevalApp &app)
-    : Screen(app, "TFEtpExp", QStringLiteral("Evapotranspiración potencial. Expresiones de cálculo"))
+TFEtpExp::TFEtpExp(ScreenHost &host)
+    : Screen(host, "TFEtpExp", QStringLiteral("Evapotranspiración potencial. Expresiones de cálculo"))
 {
 }
 
@@ -139,13 +138,13 @@ void TFEtpExp::build()
 
 void TFEtpExp::BVolverIndiceClick()
 {
-    app().FEPotencial().present();
+    peer<TFEPotencial>().present();
     closeScreen();
 }
 
 void TFEtpExp::BCerrarClick()
 {
-    app().FIngresoInformacion().present();
+    peer<TFIngresoInformacion>().present();
     closeScreen();
 }
 

@@ -9,7 +9,7 @@ class TFEtpExp : public Screen
 {
     Q_OBJECT
 public:
-    explicit TFEtpExp(VerdevalApp &app);
+    explicit TFEtpExp(ScreenHost &host);
 
     // "Volver al Índice Evapotranspiración": shows the sub-menu, then closes this screen.
     void BVolverIndiceClick();

@@ -1,7 +1,5 @@
 #include "evapotranspiration/UnitEpotencial.h"
 
-#include "app/Unit1.h"
-#include "app/VerdevalApp.h"
 #include "evapotranspiration/UnitETPExpre.h"
 #include "evapotranspiration/UnitInformacionNecesaria.h"
 #include "evapotranspiration/UnitIngresoInformacion.h"
@@ -40,7 +38,7 @@ kit::ClickLabel *link(const QString &name, const QString &text, QWidget *parent)
 
 } // namespace
 
-TFEPotencial::TFEPotencial(VerdevalApp &app) : Screen(app, "TFEPotencial", QStringLiteral("Evapotranspiración potencial"))
+TFEPotencial::TFEPotencial(ScreenHost &host) : Screen(host, "TFEPotencial", QStringLiteral("Evapotranspiración potencial"))
 {
 }
 
@@ -83,10 +81,14 @@ void TFEPotencial::moveTo(Screen &target)
     closeScreen();
 }
 
-void TFEPotencial::Label2Click() { moveTo(app().FEtpInformacion()); }
-void TFEPotencial::Label6Click() { moveTo(app().FEtpExp()); }
-void TFEPotencial::Label4Click() { moveTo(app().FIngresoInformacion()); }
-void TFEPotencial::BVolverIndiceClick() { moveTo(app().FIndice()); }
+void TFEPotencial::Label2Click() { moveTo(peer<TFEtpInformacion>()); }
+void TFEPotencial::Label6Click() { moveTo(peer<TFEtpExp>()); }
+void TFEPotencial::Label4Click() { moveTo(peer<TFIngresoInformacion>()); }
+void TFEPotencial::BVolverIndiceClick()
+{
+    host().showIndex();
+    closeScreen();
+}
 void TFEPotencial::BCerrarClick() { closeScreen(); }
 
 } // namespace verdeval

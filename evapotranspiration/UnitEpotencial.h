@@ -10,7 +10,7 @@ class TFEPotencial : public Screen
 {
     Q_OBJECT
 public:
-    explicit TFEPotencial(VerdevalApp &app);
+    explicit TFEPotencial(ScreenHost &host);
 
     // Each link shows its screen, then closes the sub-menu.
     void Label2Click();

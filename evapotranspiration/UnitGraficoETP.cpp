@@ -1,7 +1,5 @@
 #include "evapotranspiration/UnitGraficoETP.h"
 
-#include "app/Unit1.h"
-#include "app/VerdevalApp.h"
 #include "evapotranspiration/UnitIngresoInformacion.h"
 #include "output/Chart.h"
 #include "platform/Widgets.h"
@@ -14,7 +12,7 @@
 
 namespace verdeval {
 
-TGraficoETP::TGraficoETP(VerdevalApp &app) : Screen(app, "TGraficoETP", QStringLiteral("Resultados con gráfico"))
+TGraficoETP::TGraficoETP(ScreenHost &host) : Screen(host, "TGraficoETP", QStringLiteral("Resultados con gráfico"))
 {
 }
 
@@ -74,13 +72,13 @@ void TGraficoETP::build()
 
 void TGraficoETP::BVolverACalcularClick()
 {
-    app().FIngresoInformacion().present();
+    peer<TFIngresoInformacion>().present();
     closeScreen();
 }
 
 void TGraficoETP::BVolverIndiceClick()
 {
-    app().FIndice().present();
+    host().showIndex();
     closeScreen();
 }
 

@@ -12,7 +12,7 @@ class TGraficoETP : public Screen
 {
     Q_OBJECT
 public:
-    explicit TGraficoETP(VerdevalApp &app);
+    explicit TGraficoETP(ScreenHost &host);
 
     // "Volver a Calcular Datos": shows the entry screen, then closes this one.
     void BVolverACalcularClick();

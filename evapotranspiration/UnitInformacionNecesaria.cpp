@@ -1,6 +1,5 @@
 #include "evapotranspiration/UnitInformacionNecesaria.h"
 
-#include "app/VerdevalApp.h"
 #include "evapotranspiration/UnitEpotencial.h"
 #include "evapotranspiration/UnitIngresoInformacion.h"
 #include "platform/Widgets.h"
@@ -36,8 +35,8 @@ const struct {
 
 } // namespace
 
-TFEtpInformacion::TFEtpInformacion(VerdevalApp &app)
-    : Screen(app, "TFEtpInformacion", QStringLiteral("Información necesaria para los cálculos"))
+TFEtpInformacion::TFEtpInformacion(ScreenHost &host)
+    : Screen(host, "TFEtpInformacion", QStringLiteral("Información necesaria para los cálculos"))
 {
 }
 
@@ -104,13 +103,13 @@ void TFEtpInformacion::build()
 
 void TFEtpInformacion::BVolverIndiceClick()
 {
-    app().FEPotencial().present();
+    peer<TFEPotencial>().present();
     closeScreen();
 }
 
 void TFEtpInformacion::BIngresoDatosClick()
 {
-    app().FIngresoInformacion().present();
+    peer<TFIngresoInformacion>().present();
     closeScreen();
 }
 

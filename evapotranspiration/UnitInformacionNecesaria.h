@@ -10,7 +10,7 @@ class TFEtpInformacion : public Screen
 {
     Q_OBJECT
 public:
-    explicit TFEtpInformacion(VerdevalApp &app);
+    explicit TFEtpInformacion(ScreenHost &host);
 
     // "Volver al Índice Evapotranspiración": shows the sub-menu, then closes this screen.
     void BVolverIndiceClick();

@@ -1,6 +1,6 @@
 #include "evapotranspiration/UnitIngresoInformacion.h"
 
-#include "app/VerdevalApp.h"
+#include "location/PlaceBoxes.h"
 #include "evapotranspiration/UnitGraficoETP.h"
 #include "platform/Widgets.h"
 
@@ -13,8 +13,8 @@
 
 namespace verdeval {
 
-TFIngresoInformacion::TFIngresoInformacion(VerdevalApp &app)
-    : ModuleScreen(app, "TFIngresoInformacion", QStringLiteral("Ingreso de información para el cálculo de la ETP"))
+TFIngresoInformacion::TFIngresoInformacion(ScreenHost &host)
+    : ModuleScreen(host, "TFIngresoInformacion", QStringLiteral("Ingreso de información para el cálculo de la ETP"))
 {
 }
 
@@ -91,9 +91,22 @@ void TFIngresoInformacion::build()
     onClick(mostrar, &TFIngresoInformacion::BMostrarGClick);
 }
 
+void TFIngresoInformacion::receive(const TDatosLocalidad &place)
+{
+    placeBoxes::fillStation(*this, place);
+    placeBoxes::fillMonths(*this, QStringLiteral("ETMMe"), place.T);
+    placeBoxes::fillMonths(*this, QStringLiteral("ETMMa"), place.TMa);
+    placeBoxes::fillMonths(*this, QStringLiteral("ETMMi"), place.TMi);
+    placeBoxes::fillMonths(*this, QStringLiteral("EHE"), place.HE);
+    placeBoxes::fillMonths(*this, QStringLiteral("EHR"), place.HR);
+    placeBoxes::fillMonths(*this, QStringLiteral("EPA"), place.PA);
+    placeBoxes::fillMonths(*this, QStringLiteral("EVV"), place.VV);
+    setText(QStringLiteral("EAE"), place.EAltitud);
+}
+
 void TFIngresoInformacion::BMostrarGClick()
 {
-    app().GraficoETP().present();
+    peer<TGraficoETP>().present();
     closeScreen();
 }
 

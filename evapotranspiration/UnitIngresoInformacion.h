@@ -1,5 +1,6 @@
 #pragma once
 
+#include "location/calc/TDatosLocalidad.h"
 #include "platform/ModuleScreen.h"
 
 #include <QKeyEvent>
@@ -28,7 +29,10 @@ class TFIngresoInformacion : public ModuleScreen
 {
     Q_OBJECT
 public:
-    explicit TFIngresoInformacion(VerdevalApp &app);
+    explicit TFIngresoInformacion(ScreenHost &host);
+
+    // Fills this screen's boxes from the place the index hands over.
+    void receive(const TDatosLocalidad &place);
 
     // "&Mostrar Gráfico": shows the results screen, then closes this one.
     void BMostrarGClick();

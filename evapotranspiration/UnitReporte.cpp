@@ -8,7 +8,7 @@
 
 namespace verdeval {
 
-TForm2::TForm2(VerdevalApp &app) : ReportLayout(app, "TForm2", QStringLiteral("Evapotraspiracion Potencial "))
+TForm2::TForm2(ScreenHost &host) : ReportLayout(host, "TForm2", QStringLiteral("Evapotraspiracion Potencial "))
 {
 }
 

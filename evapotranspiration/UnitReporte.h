@@ -9,7 +9,7 @@ class TForm2 : public ReportLayout
 {
     Q_OBJECT
 public:
-    explicit TForm2(VerdevalApp &app);
+    explicit TForm2(ScreenHost &host);
 
 protected:
     void buildReport() override;

@@ -1,7 +1,5 @@
 #include "location/UnitIngresoDatosGenericos.h"
 
-#include "app/Unit1.h"
-#include "app/VerdevalApp.h"
 #include "platform/Widgets.h"
 #include "platform/core/Latitude.h"
 #include "platform/core/Messages.h"
@@ -21,8 +19,8 @@ const QString kMissing = QStringLiteral("Debe ingresar todos los datos en los cu
                                         "utilizando el punto como separador decimal.");
 }
 
-TFIngresoDatosGenericos::TFIngresoDatosGenericos(VerdevalApp &app)
-    : Screen(app, "TFIngresoDatosGenericos", QStringLiteral("Ingreso de datos genéricos de una localidad"))
+TFIngresoDatosGenericos::TFIngresoDatosGenericos(ScreenHost &host)
+    : Screen(host, "TFIngresoDatosGenericos", QStringLiteral("Ingreso de datos genéricos de una localidad"))
 {
 }
 
@@ -126,7 +124,7 @@ void TFIngresoDatosGenericos::EHemisferioExit()
     if (isValidHemisphere(text(QStringLiteral("EHemisferio"))))
         return;
     m_checkingHemisphere = true;
-    app().dialogs().hemisphereError(this, msg::hemisphere);
+    dialogs().hemisphereError(this, msg::hemisphere);
     box(QStringLiteral("EHemisferio"))->setFocus(Qt::OtherFocusReason);
     m_checkingHemisphere = false;
 }
@@ -136,7 +134,7 @@ void TFIngresoDatosGenericos::Button1Click()
     for (const QString &prefix : {QStringLiteral("EPP"), QStringLiteral("ET")})
         for (int m = 1; m <= 12; ++m)
             if (text(prefix, m).isEmpty()) {
-                app().dialogs().atencion(this, kMissing);
+                dialogs().atencion(this, kMissing);
                 return;
             }
 
@@ -161,24 +159,26 @@ void TFIngresoDatosGenericos::Button1Click()
     setText(QStringLiteral("EPPT"), floatToStr(m_ppTotal));
     setText(QStringLiteral("ETT"), floatToStrF(m_tMean, 1));
 
-    TFIndice &index = app().FIndice();
-    TDatosLocalidad &loc = index.DatosLocalidad();
-    loc.EEstacion = text(QStringLiteral("EEstacion"));
-    loc.EGrados = text(QStringLiteral("EGrados"));
-    loc.EMinutos = text(QStringLiteral("EMinutos"));
-    loc.EGradosL = text(QStringLiteral("EGradosL"));
-    loc.EMinutosL = text(QStringLiteral("EMinutosL"));
-    loc.EAltitud = text(QStringLiteral("EAltitud"));
-    loc.EHemisferio = text(QStringLiteral("EHemisferio"));
+    // The typed place becomes the whole location: only precipitation and temperature come
+    // with it, the other series are empty.
+    TDatosLocalidad place;
+    place.EEstacion = text(QStringLiteral("EEstacion"));
+    place.EGrados = text(QStringLiteral("EGrados"));
+    place.EMinutos = text(QStringLiteral("EMinutos"));
+    place.EGradosL = text(QStringLiteral("EGradosL"));
+    place.EMinutosL = text(QStringLiteral("EMinutosL"));
+    place.EAltitud = text(QStringLiteral("EAltitud"));
+    place.EHemisferio = text(QStringLiteral("EHemisferio"));
     for (int m = 1; m <= 12; ++m)
-        loc.PP[m] = floatToStr(m_pp[m - 1]);
-    loc.EPPT = floatToStr(m_ppTotal);
+        place.PP[m] = floatToStr(m_pp[m - 1]);
+    place.EPPT = floatToStr(m_ppTotal);
     for (int m = 1; m <= 12; ++m)
-        loc.T[m] = floatToStr(m_t[m - 1]);
-    loc.ETT = floatToStrF(m_tMean, 1);
+        place.T[m] = floatToStr(m_t[m - 1]);
+    place.ETT = floatToStrF(m_tMean, 1);
+    if (m_onConfirmed)
+        m_onConfirmed(place);
 
-    index.showLocation();
-    index.present();
+    host().showIndex();
     closeScreen();
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "location/calc/TDatosLocalidad.h"
 #include "platform/Screen.h"
 
 #include <array>
+#include <functional>
 
 namespace verdeval {
 
@@ -14,7 +16,7 @@ class TFIngresoDatosGenericos : public Screen
     Q_OBJECT
 
 public:
-    explicit TFIngresoDatosGenericos(VerdevalApp &app);
+    explicit TFIngresoDatosGenericos(ScreenHost &host);
 
     // Focus leaves EPP12: the twelve precipitation values are captured and their sum shown.
     void EPP12Exit();
@@ -26,6 +28,8 @@ public:
     void EHemisferioExit();
     // "Ingresar Datos": hands the place over to the location and returns to the index.
     void Button1Click();
+    // Where a confirmed place goes (the index's location record).
+    void setOnConfirmed(std::function<void(const TDatosLocalidad &)> receiver) { m_onConfirmed = std::move(receiver); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -36,6 +40,7 @@ private:
     double m_ppTotal = 0;
     double m_tMean = 0;
     bool m_checkingHemisphere = false;
+    std::function<void(const TDatosLocalidad &)> m_onConfirmed;
 
 protected:
     void build() override;

@@ -1,6 +1,5 @@
 #include "output/ReportLayout.h"
 
-#include "app/VerdevalApp.h"
 #include "output/Chart.h"
 #include "output/Emblem.h"
 #include "platform/Widgets.h"
@@ -29,8 +28,8 @@ QSizeF ReportLayout::contentSize()
     return QSizeF((kPageWidthMm - 2 * kMarginSideMm) * kUnitsPerMm, (kPageHeightMm - 2 * kMarginTopMm) * kUnitsPerMm);
 }
 
-ReportLayout::ReportLayout(VerdevalApp &app, const char *className, const QString &documentTitle)
-    : Screen(app, className), m_documentTitle(documentTitle)
+ReportLayout::ReportLayout(ScreenHost &host, const char *className, const QString &documentTitle)
+    : Screen(host, className), m_documentTitle(documentTitle)
 {
 }
 
@@ -256,7 +255,7 @@ bool ReportLayout::renderToPdf(const QString &path)
 
 void ReportLayout::Preview(Screen *from)
 {
-    app().dialogs().preview(from, *this);
+    dialogs().preview(from, *this);
 }
 
 } // namespace verdeval

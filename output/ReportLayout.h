@@ -29,7 +29,7 @@ class ReportLayout : public Screen, public Printable
     Q_OBJECT
 
 public:
-    ReportLayout(VerdevalApp &app, const char *className, const QString &documentTitle);
+    ReportLayout(ScreenHost &host, const char *className, const QString &documentTitle);
 
     QString documentTitle() const override { return m_documentTitle; }
     void printOn(QPrinter *printer) override;

@@ -1,8 +1,5 @@
 #include "platform/ModuleScreen.h"
 
-#include "app/Unit1.h"
-#include "app/UnitInicial.h"
-#include "app/VerdevalApp.h"
 #include "platform/Widgets.h"
 #include "platform/core/Latitude.h"
 
@@ -12,8 +9,8 @@
 
 namespace verdeval {
 
-ModuleScreen::ModuleScreen(VerdevalApp &app, const char *className, const QString &title)
-    : Screen(app, className, title)
+ModuleScreen::ModuleScreen(ScreenHost &host, const char *className, const QString &title)
+    : Screen(host, className, title)
 {
 }
 
@@ -48,16 +45,16 @@ QHBoxLayout *ModuleScreen::addTopRow(const QString &stationCaption, bool calcula
 void ModuleScreen::BVolverAlIndiceClick()
 {
     closeScreen();
-    app().FIndice().present();
+    host().showIndex();
 }
 
-void ModuleScreen::BCerrarClick() { app().FInicial().closeScreen(); }
+void ModuleScreen::BCerrarClick() { host().endProgram(); }
 
 double ModuleScreen::signedLatitude(double &held, const QString &hemisphereMessage)
 {
     const QString h = text(QStringLiteral("EHemisferio"));
     if (!isValidHemisphere(h)) {
-        app().dialogs().hemisphereError(this, hemisphereMessage);
+        dialogs().hemisphereError(this, hemisphereMessage);
         return held;
     }
     held = verdeval::signedLatitude(text(QStringLiteral("EGrados")), text(QStringLiteral("EMinutos")), h);

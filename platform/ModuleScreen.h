@@ -16,7 +16,7 @@ class ModuleScreen : public Screen
     Q_OBJECT
 
 public:
-    ModuleScreen(VerdevalApp &app, const char *className, const QString &title);
+    ModuleScreen(ScreenHost &host, const char *className, const QString &title);
 
     // "&Volver al Índice": closes this screen, then shows the index.
     void BVolverAlIndiceClick();

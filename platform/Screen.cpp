@@ -1,6 +1,5 @@
 #include "platform/Screen.h"
 
-#include "app/VerdevalApp.h"
 #include "platform/Dialogs.h"
 #include "platform/Widgets.h"
 #include "platform/core/Errors.h"
@@ -17,8 +16,8 @@
 
 namespace verdeval {
 
-Screen::Screen(VerdevalApp &app, const char *className, const QString &title)
-    : QWidget(nullptr), m_app(app)
+Screen::Screen(ScreenHost &host, const char *className, const QString &title)
+    : QWidget(nullptr), m_host(host)
 {
     setObjectName(QString::fromLatin1(className));
     setWindowTitle(title.isEmpty() ? QStringLiteral("Verdeval") : title);
@@ -107,7 +106,7 @@ void Screen::guard(const std::function<void()> &action)
     try {
         action();
     } catch (const CalcError &e) {
-        m_app.dialogs().standardError(this, e.message());
+        m_host.dialogs().standardError(this, e.message());
     }
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/Dialogs.h"
+#include "platform/ScreenHost.h"
+
 #include <QHash>
 #include <QPointer>
 #include <QString>
@@ -13,7 +16,6 @@ class QVBoxLayout;
 
 namespace verdeval {
 
-class VerdevalApp;
 
 // A window of the program. Every screen exists from start-up to the end of the run, one
 // instance each; closing one only hides it, and its boxes keep their texts.
@@ -27,9 +29,16 @@ class Screen : public QWidget
 
 public:
     // className becomes the Qt object name, so tests and tools reach the screen by it.
-    Screen(VerdevalApp &app, const char *className, const QString &title = QString());
+    Screen(ScreenHost &host, const char *className, const QString &title = QString());
 
-    VerdevalApp &app() const { return m_app; }
+    ScreenHost &host() const { return m_host; }
+    Dialogs &dialogs() const { return m_host.dialogs(); }
+    // Another screen of the program, by its class.
+    template <class T>
+    T &peer() const
+    {
+        return *static_cast<T *>(m_host.screenOfType(T::staticMetaObject));
+    }
 
     // A screen is created at start-up, but its boxes, cells and charts are made the first time
     // it is shown or one of its controls is asked for: start-up stays as quick as showing the
@@ -90,7 +99,7 @@ private:
     void connectClicked(QObject *sender, std::function<void()> slot);
     void indexControls() const;
 
-    VerdevalApp &m_app;
+    ScreenHost &m_host;
     QVBoxLayout *m_body = nullptr;
     mutable QHash<QString, QPointer<QWidget>> m_controls;
     bool m_inActivate = false;

@@ -1,6 +1,6 @@
 #include "radiation/UnitHeFo.h"
 
-#include "app/VerdevalApp.h"
+#include "location/PlaceBoxes.h"
 #include "output/Chart.h"
 #include "platform/Widgets.h"
 #include "platform/core/NumberText.h"
@@ -23,8 +23,8 @@ const QString kLatitudMayor = QStringLiteral("La Latitud debe ser menor o igual 
 constexpr double kLatitudMaxima = 60;
 } // namespace
 
-TFHeFo::TFHeFo(VerdevalApp &app)
-    : ModuleScreen(app, "TFHeFo", QStringLiteral("Heliofanía astronómica y fotoperíodo"))
+TFHeFo::TFHeFo(ScreenHost &host)
+    : ModuleScreen(host, "TFHeFo", QStringLiteral("Heliofanía astronómica y fotoperíodo"))
 {
 }
 
@@ -84,14 +84,19 @@ void TFHeFo::build()
     onClick(imprimir, &TFHeFo::BImprimirInformeClick);
 }
 
+void TFHeFo::receive(const TDatosLocalidad &place)
+{
+    placeBoxes::fillStation(*this, place);
+}
+
 void TFHeFo::BCalcularClick()
 {
     if (text(QStringLiteral("EHE")).isEmpty()) {
-        app().dialogs().atencion(this, kFaltaUmbral);
+        dialogs().atencion(this, kFaltaUmbral);
         return;
     }
     if (strToFloat(text(QStringLiteral("EGrados"))) > kLatitudMaxima) {
-        app().dialogs().atencion(this, kLatitudMayor);
+        dialogs().atencion(this, kLatitudMayor);
         return;
     }
     const double latitud = signedLatitude(m_latitud);
@@ -121,7 +126,7 @@ void TFHeFo::llenarSeries(ChartSeries &heliofania, ChartSeries &fotoperiodo, Cha
 
 void TFHeFo::BImprimirInformeClick()
 {
-    TForm3 &reporte = app().Form3();
+    TForm3 &reporte = peer<TForm3>();
     reporte.copyTexts(*this, QStringLiteral("ERG"), CalendarioAstronomico::cantidad, QStringLiteral("EH"));
     reporte.copyTexts(*this, QStringLiteral("ERA"), CalendarioAstronomico::cantidad, QStringLiteral("EF"));
     Chart &chart = reporte.QRChart1();

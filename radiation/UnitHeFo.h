@@ -1,5 +1,6 @@
 #pragma once
 
+#include "location/calc/TDatosLocalidad.h"
 #include "platform/ModuleScreen.h"
 #include "radiation/calc/Heliofania.h"
 
@@ -16,7 +17,10 @@ class TFHeFo : public ModuleScreen
     Q_OBJECT
 
 public:
-    explicit TFHeFo(VerdevalApp &app);
+    explicit TFHeFo(ScreenHost &host);
+
+    // Fills this screen's boxes from the place the index hands over.
+    void receive(const TDatosLocalidad &place);
 
     // "&Calcular": threshold and latitude checks, the heliophany row, the photoperiod row,
     // the threshold, then the chart.

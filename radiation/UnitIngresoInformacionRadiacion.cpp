@@ -1,6 +1,6 @@
 #include "radiation/UnitIngresoInformacionRadiacion.h"
 
-#include "app/VerdevalApp.h"
+#include "location/PlaceBoxes.h"
 #include "output/Chart.h"
 #include "platform/Widgets.h"
 #include "platform/core/NumberText.h"
@@ -20,8 +20,8 @@ const QString kFaltaHeliofania = QStringLiteral(
     "decimal.");
 } // namespace
 
-TFIngresoInformacionRadiacion::TFIngresoInformacionRadiacion(VerdevalApp &app)
-    : ModuleScreen(app, "TFIngresoInformacionRadiacion",
+TFIngresoInformacionRadiacion::TFIngresoInformacionRadiacion(ScreenHost &host)
+    : ModuleScreen(host, "TFIngresoInformacionRadiacion",
                    QStringLiteral("Ingreso de información para el cálculo de la Radiación astronómica y global"))
 {
 }
@@ -74,6 +74,14 @@ void TFIngresoInformacionRadiacion::build()
     onClick(imprimir, &TFIngresoInformacionRadiacion::BImprimirClick);
 }
 
+void TFIngresoInformacionRadiacion::receive(const TDatosLocalidad &place)
+{
+    placeBoxes::fillStation(*this, place);
+    // The heliophany columns run July to June: box 1 is July, box 7 January.
+    for (int k = 1; k <= 12; ++k)
+        setText(QStringLiteral("EHE"), k, place.HE[(k + 5) % 12 + 1]);
+}
+
 void TFIngresoInformacionRadiacion::BCalcularClick()
 {
     const double latitud = signedLatitude(m_latitud);
@@ -85,7 +93,7 @@ void TFIngresoInformacionRadiacion::BCalcularClick()
     MarchaAnual::escribirFila(*this, QStringLiteral("ERA"), m_RaFechas, 0);
 
     if (MarchaAnual::algunaVacia(*this, QStringLiteral("EHE"), CalendarioMensual::cantidad)) {
-        app().dialogs().atencion(this, kFaltaHeliofania);
+        dialogs().atencion(this, kFaltaHeliofania);
     } else {
         std::array<double, CalendarioMensual::cantidad> n{};
         for (int k = 0; k < CalendarioMensual::cantidad; ++k)
@@ -108,7 +116,7 @@ void TFIngresoInformacionRadiacion::llenarSeries(ChartSeries &global, ChartSerie
 
 void TFIngresoInformacionRadiacion::BImprimirClick()
 {
-    TForm4 &reporte = app().Form4();
+    TForm4 &reporte = peer<TForm4>();
     reporte.copyTexts(*this, QStringLiteral("ERG"), CalendarioMensual::cantidad);
     reporte.copyTexts(*this, QStringLiteral("ERA"), CalendarioAstronomico::cantidad);
     Chart &chart = reporte.QRChart1();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "location/calc/TDatosLocalidad.h"
 #include "platform/ModuleScreen.h"
 #include "radiation/calc/Radiacion.h"
 
@@ -19,7 +20,10 @@ class TFIngresoInformacionRadiacion : public ModuleScreen
     Q_OBJECT
 
 public:
-    explicit TFIngresoInformacionRadiacion(VerdevalApp &app);
+    explicit TFIngresoInformacionRadiacion(ScreenHost &host);
+
+    // Fills this screen's boxes from the place the index hands over.
+    void receive(const TDatosLocalidad &place);
 
     // "&Calcular": latitude, the sixteen Ra, their row, then (with all twelve heliophany
     // values) the monthly Rg and their row, and the chart.

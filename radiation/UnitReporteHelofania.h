@@ -11,7 +11,7 @@ class TForm3 : public ReportLayout
 {
     Q_OBJECT
 public:
-    explicit TForm3(VerdevalApp &app);
+    explicit TForm3(ScreenHost &host);
 
     Chart &QRChart1() { ensureBuilt(); return *m_chart; }
 

@@ -6,7 +6,7 @@
 
 namespace verdeval {
 
-TForm4::TForm4(VerdevalApp &app) : ReportLayout(app, "TForm4", QStringLiteral("Marcha anual de la Radiación"))
+TForm4::TForm4(ScreenHost &host) : ReportLayout(host, "TForm4", QStringLiteral("Marcha anual de la Radiación"))
 {
 }
 

@@ -11,7 +11,7 @@ class TForm4 : public ReportLayout
 {
     Q_OBJECT
 public:
-    explicit TForm4(VerdevalApp &app);
+    explicit TForm4(ScreenHost &host);
 
     Chart &QRChart1() { ensureBuilt(); return *m_chart; }
 

@@ -19,6 +19,7 @@ using namespace verdeval;
 namespace {
 
 struct Renderer {
+    const VerdevalApp &app;
     QString out;
     int width;
     int height;
@@ -26,12 +27,12 @@ struct Renderer {
 
     QString file(const Screen &s, const char *suffix) const
     {
-        return QStringLiteral("%1/%2-%3.%4").arg(out).arg(s.app().screens().size() > 0 ? index(s) : 0, 2, 10, QLatin1Char('0'))
+        return QStringLiteral("%1/%2-%3.%4").arg(out).arg(index(s), 2, 10, QLatin1Char('0'))
             .arg(s.objectName(), QString::fromLatin1(suffix));
     }
-    static int index(const Screen &s)
+    int index(const Screen &s) const
     {
-        const auto &all = s.app().screens();
+        const auto &all = app.screens();
         return int(std::find(all.begin(), all.end(), &s) - all.begin()) + 1;
     }
     void grab(Screen &s)
@@ -64,11 +65,11 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    Renderer r{argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screens"),
+    test::TestApp app;
+    Renderer r{*app, argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screens"),
                argc > 3 ? atoi(argv[2]) : 1366, argc > 3 ? atoi(argv[3]) : 768, {}};
     QDir().mkpath(r.out);
 
-    test::TestApp app;
     app.dialogs->onPreview = [&](Printable &p) { r.report(p); };
     app.dialogs->onModal = [&](Screen &s) { r.grab(s); };
     app->start();

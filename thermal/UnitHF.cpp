@@ -1,5 +1,6 @@
 #include "thermal/UnitHF.h"
 
+#include "location/PlaceBoxes.h"
 #include "platform/Widgets.h"
 
 #include <QGridLayout>
@@ -9,7 +10,7 @@
 
 namespace verdeval {
 
-TFHF::TFHF(VerdevalApp &app) : ModuleScreen(app, "TFHF", QStringLiteral("Cálculo de Horas de frío"))
+TFHF::TFHF(ScreenHost &host) : ModuleScreen(host, "TFHF", QStringLiteral("Cálculo de Horas de frío"))
 {
 }
 
@@ -57,6 +58,12 @@ void TFHF::build()
     body()->addWidget(kit::button(QStringLiteral("BImprimir"), QStringLiteral("Imprimir Informe"), this), 0,
                       Qt::AlignHCenter);
     body()->addStretch(1);
+}
+
+void TFHF::receive(const TDatosLocalidad &place)
+{
+    placeBoxes::fillStation(*this, place);
+    placeBoxes::fillMonths(*this, QStringLiteral("ETmi"), place.TMi);
 }
 
 } // namespace verdeval

@@ -7,7 +7,7 @@
 
 namespace verdeval {
 
-TForm8::TForm8(VerdevalApp &app) : ReportLayout(app, "TForm8", QStringLiteral("Horas de Frío"))
+TForm8::TForm8(ScreenHost &host) : ReportLayout(host, "TForm8", QStringLiteral("Horas de Frío"))
 {
 }
 

@@ -9,7 +9,7 @@ class TForm8 : public ReportLayout
 {
     Q_OBJECT
 public:
-    explicit TForm8(VerdevalApp &app);
+    explicit TForm8(ScreenHost &host);
 
 protected:
     void buildReport() override;

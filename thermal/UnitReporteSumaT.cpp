@@ -7,7 +7,7 @@
 
 namespace verdeval {
 
-TForm6::TForm6(VerdevalApp &app) : ReportLayout(app, "TForm6", QStringLiteral("Suma de Temperatura"))
+TForm6::TForm6(ScreenHost &host) : ReportLayout(host, "TForm6", QStringLiteral("Suma de Temperatura"))
 {
 }
 

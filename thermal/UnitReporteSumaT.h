@@ -9,7 +9,7 @@ class TForm6 : public ReportLayout
 {
     Q_OBJECT
 public:
-    explicit TForm6(VerdevalApp &app);
+    explicit TForm6(ScreenHost &host);
 
 protected:
     void buildReport() override;

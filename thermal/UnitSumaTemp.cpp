@@ -1,5 +1,6 @@
 #include "thermal/UnitSumaTemp.h"
 
+#include "location/PlaceBoxes.h"
 #include "output/Chart.h"
 #include "platform/Widgets.h"
 
@@ -11,7 +12,7 @@
 
 namespace verdeval {
 
-TFST::TFST(VerdevalApp &app) : ModuleScreen(app, "TFST", QStringLiteral("Suma de temperatura"))
+TFST::TFST(ScreenHost &host) : ModuleScreen(host, "TFST", QStringLiteral("Suma de temperatura"))
 {
 }
 
@@ -101,6 +102,13 @@ void TFST::build()
         s->setPointMarkers(true, 4);
     }
     body()->addWidget(chart, 1);
+}
+
+void TFST::receive(const TDatosLocalidad &place)
+{
+    placeBoxes::fillStation(*this, place);
+    placeBoxes::fillMonths(*this, QStringLiteral("ET"), place.T);
+    setText(QStringLiteral("ETT"), place.ETT);
 }
 
 } // namespace verdeval

@@ -1,6 +1,6 @@
 #include "waterbalance/UnitBHC.h"
 
-#include "app/VerdevalApp.h"
+#include "location/PlaceBoxes.h"
 #include "platform/Widgets.h"
 #include "waterbalance/UnitFBHCGraf.h"
 
@@ -23,8 +23,8 @@ void overlayDelta(QLabel *caption)
     layout->addStretch(1);
 }
 
-TFBHC::TFBHC(VerdevalApp &app)
-    : ModuleScreen(app, "TFBHC", QStringLiteral("Ingreso de información para el cálculo del Balance hidrológico climático"))
+TFBHC::TFBHC(ScreenHost &host)
+    : ModuleScreen(host, "TFBHC", QStringLiteral("Ingreso de información para el cálculo del Balance hidrológico climático"))
 {
 }
 
@@ -96,9 +96,14 @@ void TFBHC::build()
     onClick(graficos, &TFBHC::BGraficosClick);
 }
 
+void TFBHC::receive(const TDatosLocalidad &place)
+{
+    placeBoxes::fillClimate(*this, place);
+}
+
 void TFBHC::BGraficosClick()
 {
-    app().FBHCGraf().present();
+    peer<TFBHCGraf>().present();
     closeScreen();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "location/calc/TDatosLocalidad.h"
 #include "platform/ModuleScreen.h"
 
 class QLabel;
@@ -16,7 +17,10 @@ class TFBHC : public ModuleScreen
 {
     Q_OBJECT
 public:
-    explicit TFBHC(VerdevalApp &app);
+    explicit TFBHC(ScreenHost &host);
+
+    // Fills this screen's boxes from the place the index hands over.
+    void receive(const TDatosLocalidad &place);
 
     // "Ver Gráficos": shows the chart screen, then closes this one.
     void BGraficosClick();

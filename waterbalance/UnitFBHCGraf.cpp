@@ -1,7 +1,5 @@
 #include "waterbalance/UnitFBHCGraf.h"
 
-#include "app/UnitInicial.h"
-#include "app/VerdevalApp.h"
 #include "output/Chart.h"
 #include "platform/Widgets.h"
 #include "waterbalance/UnitBHC.h"
@@ -12,7 +10,7 @@
 
 namespace verdeval {
 
-TFBHCGraf::TFBHCGraf(VerdevalApp &app) : Screen(app, "TFBHCGraf", QStringLiteral("Balance hidrológico climático. Gráficos"))
+TFBHCGraf::TFBHCGraf(ScreenHost &host) : Screen(host, "TFBHCGraf", QStringLiteral("Balance hidrológico climático. Gráficos"))
 {
 }
 
@@ -64,10 +62,10 @@ void TFBHCGraf::build()
 
 void TFBHCGraf::BVolverClick()
 {
-    app().FBHC().present();
+    peer<TFBHC>().present();
     closeScreen();
 }
 
-void TFBHCGraf::BSalirClick() { app().FInicial().closeScreen(); }
+void TFBHCGraf::BSalirClick() { host().endProgram(); }
 
 } // namespace verdeval

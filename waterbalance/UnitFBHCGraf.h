@@ -11,7 +11,7 @@ class TFBHCGraf : public Screen
 {
     Q_OBJECT
 public:
-    explicit TFBHCGraf(VerdevalApp &app);
+    explicit TFBHCGraf(ScreenHost &host);
 
     // "&Volver": shows the water balance screen, then closes this one.
     void BVolverClick();

@@ -8,7 +8,7 @@
 
 namespace verdeval {
 
-TForm5::TForm5(VerdevalApp &app) : ReportLayout(app, "TForm5", QStringLiteral("Balance Hidrologico Climatico"))
+TForm5::TForm5(ScreenHost &host) : ReportLayout(host, "TForm5", QStringLiteral("Balance Hidrologico Climatico"))
 {
 }
 

@@ -10,7 +10,7 @@ class TForm5 : public ReportLayout
 {
     Q_OBJECT
 public:
-    explicit TForm5(VerdevalApp &app);
+    explicit TForm5(ScreenHost &host);
 
 protected:
     void buildReport() override;

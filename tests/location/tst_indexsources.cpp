@@ -3,6 +3,7 @@
 #include "app/Unit1.h"
 #include "app/UnitBarraProgreso.h"
 #include "location/DriveMap.h"
+#include "location/UnitIngresoDatosGenericos.h"
 
 #include <QComboBox>
 #include <QCryptographicHash>
@@ -35,7 +36,7 @@ private slots:
     void databaseUnknownOrHostileNames();
     void databaseFailures_data();
     void databaseFailures();
-    void catalogueAfterDatabaseKeepsOtherSeries();
+    void placesNeverMix();
     void databaseFileUnchanged();
 
 private:
@@ -282,7 +283,8 @@ void TestIndexSources::databaseBadMonthStopsLoad()
     QCOMPARE(loc.PP[1], QString("132.3"));
     // The series being converted holds its texts as read (the file stores numbers).
     QCOMPARE(loc.T.list().join('|'), QString("23|21.7|19.7|15.8|12.4||8.6|10.7|12.9|16.3|19.4|22"));
-    QCOMPARE(loc.TMa.list().join(' '), QString("a b c d e f g h i j k l"));
+    // The series after it belong to no place yet: empty, not the previous place's.
+    QCOMPARE(loc.TMa.list().join(' '), QString(11, ' '));
     QVERIFY(!app->Form9().isVisible());
 }
 
@@ -353,8 +355,10 @@ void TestIndexSources::databaseFailures()
     QCOMPARE(shown(index), QString("||||||"));
 }
 
-void TestIndexSources::catalogueAfterDatabaseKeepsOtherSeries()
+void TestIndexSources::placesNeverMix()
 {
+    // A database locality with all eight series, then a catalogue station, then own data: each
+    // module shows only what the latest place brought.
     RealDrive drive;
     TestApp app;
     TFIndice &index = app->FIndice();
@@ -362,19 +366,47 @@ void TestIndexSources::catalogueAfterDatabaseKeepsOtherSeries()
     drive.choose(index);
     type(index, "CBProv", "Buenos Aires");
     type(index, "cbloc", "Junín");
+    Screen &radiation = *app->screen("TFIngresoInformacionRadiacion");
+    Screen &etp = *app->screen("TFIngresoInformacion");
+    click(index, "Label1");
+    QCOMPARE(row(radiation, "EHE"), QString("4.8 6.0 6.7 7.2 8.7 8.9 9.4 8.9 7.4 6.6 5.4 4.6"));
+    index.present();
+    click(index, "Label2");
+    QCOMPARE(row(etp, "ETMMa"), QString("29.8 28.4 26.6 22.6 19.0 15.5 15.0 17.7 19.7 22.7 26.0 28.8"));
+    QCOMPARE(row(etp, "EVV").right(4), QString("13.4"));
+
+    index.present();
     type(index, "ComboBox3", "CD");
     QVERIFY(!index.database());
     QVERIFY(!index.control("CBProv")->isVisible() && !index.control("cbloc")->isVisible());
-    type(index, "ComboBox2", "Buenos Aires");
-    type(index, "combobox1", "Azul");
-    const TDatosLocalidad &loc = index.DatosLocalidad();
-    QCOMPARE(loc.PP[1], QString("140.9"));
-    QCOMPARE(loc.TMa.list().join(' '), QString("29.8 28.4 26.6 22.6 19.0 15.5 15.0 17.7 19.7 22.7 26.0 28.8"));
-    QCOMPARE(loc.VV[12], QString("13.4"));
-    // The radiation module then receives the database heliophany, July first.
+    chooseAzul(index);
     click(index, "Label1");
-    QCOMPARE(row(*app->screen("TFIngresoInformacionRadiacion"), "EHE"),
-             QString("4.8 6.0 6.7 7.2 8.7 8.9 9.4 8.9 7.4 6.6 5.4 4.6"));
+    QCOMPARE(row(radiation, "EHE"), QString(11, ' '));
+    index.present();
+    click(index, "Label2");
+    QCOMPARE(row(etp, "ETMMe"), QString("22 21.1 17.7 14 9.9 7.5 7.1 8.8 10.7 14.1 17.2 20.2"));
+    for (const char *prefix : {"ETMMa", "ETMMi", "EHE", "EHR", "EPA", "EVV"})
+        QCOMPARE(row(etp, QString::fromLatin1(prefix)), QString(11, ' '));
+    QCOMPARE(etp.text("EAE"), QString("132"));
+
+    // Own data: the typed place, its precipitation and temperature, nothing else.
+    index.present();
+    auto &own = app->FIngresoDatosGenericos();
+    own.present();
+    own.setText("EEstacion", "Mi campo");
+    own.setText("EAltitud", "");
+    fillRow(own, "EPP", "10 10 10 10 10 10 10 10 10 10 10 10");
+    fillRow(own, "ET", "20 20 20 20 20 20 20 20 20 20 20 20");
+    click(own, "Button1");
+    QCOMPARE(index.text("EEstacion"), QString("Mi campo"));
+    click(index, "Label2");
+    QCOMPARE(row(etp, "ETMMe"), QString("20 20 20 20 20 20 20 20 20 20 20 20"));
+    QCOMPARE(row(etp, "ETMMa"), QString(11, ' '));
+    QCOMPARE(etp.text("EAE"), QString());
+    index.present();
+    click(index, "Label3");
+    QCOMPARE(row(*app->screen("TFBHC"), "EPP"), QString("10 10 10 10 10 10 10 10 10 10 10 10"));
+    QCOMPARE(app->screen("TFBHC")->text("EPPT"), QString("120"));
 }
 
 void TestIndexSources::databaseFileUnchanged()
