@@ -91,7 +91,7 @@ bool TFIngresoDatosGenericos::eventFilter(QObject *watched, QEvent *event)
 void TFIngresoDatosGenericos::EPP12Exit()
 {
     for (int m = 1; m <= 12; ++m)
-        m_pp[m - 1] = strToFloat(text(QStringLiteral("EPP"), m));
+        m_pp[m - 1] = number(QStringLiteral("EPP"), m);
     double sum = 0;
     for (double v : m_pp)
         sum += v;
@@ -109,7 +109,7 @@ void TFIngresoDatosGenericos::ET12Exit()
         }
     }
     for (int m = 1; m <= 12; ++m)
-        m_t[m - 1] = strToFloat(text(QStringLiteral("ET"), m));
+        m_t[m - 1] = number(QStringLiteral("ET"), m);
     double sum = 0;
     for (double v : m_t)
         sum += v;
@@ -143,9 +143,9 @@ void TFIngresoDatosGenericos::Button1Click()
     std::array<double, 12> pp{};
     std::array<double, 12> t{};
     for (int m = 1; m <= 12; ++m)
-        pp[m - 1] = strToFloat(text(QStringLiteral("EPP"), m));
+        pp[m - 1] = number(QStringLiteral("EPP"), m);
     for (int m = 1; m <= 12; ++m)
-        t[m - 1] = strToFloat(text(QStringLiteral("ET"), m));
+        t[m - 1] = number(QStringLiteral("ET"), m);
     double ppSum = 0;
     double tSum = 0;
     for (int k = 0; k < 12; ++k) {

@@ -61,4 +61,8 @@ double ModuleScreen::signedLatitude(double &held, const QString &hemisphereMessa
     return held;
 }
 
+void ModuleScreen::ScreenOutput::cell(const QString &name, const QString &text) { m_screen.setText(name, text); }
+void ModuleScreen::ScreenOutput::atencion(const QString &text) { m_screen.dialogs().atencion(&m_screen, text); }
+void ModuleScreen::ScreenOutput::hemisphere(const QString &text) { m_screen.dialogs().hemisphereError(&m_screen, text); }
+
 } // namespace verdeval

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Screen.h"
+#include "platform/core/CalcOutput.h"
 #include "platform/core/Messages.h"
 
 class QHBoxLayout;
@@ -33,6 +34,24 @@ protected:
     // hemisphere other than S, s, N or n the hemisphere dialog is shown and `held` is returned
     // unchanged; otherwise `held` receives the new latitude.
     double signedLatitude(double &held, const QString &hemisphereMessage = msg::hemisphere);
+
+    // A calculation's cells and messages on this screen: cells are set by name, messages go
+    // through the dialogs.
+    CalcOutput &output() { return m_output; }
+
+private:
+    class ScreenOutput : public CalcOutput
+    {
+    public:
+        explicit ScreenOutput(ModuleScreen &screen) : m_screen(screen) {}
+        void cell(const QString &name, const QString &text) override;
+        void atencion(const QString &text) override;
+        void hemisphere(const QString &text) override;
+
+    private:
+        ModuleScreen &m_screen;
+    };
+    ScreenOutput m_output{*this};
 };
 
 } // namespace verdeval

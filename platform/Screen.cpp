@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Widgets.h"
 #include "platform/core/Errors.h"
+#include "platform/core/NumberText.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -107,6 +108,11 @@ void Screen::guard(const std::function<void()> &action)
         action();
     } catch (const CalcError &e) {
         m_host.dialogs().standardError(this, e.message());
+        focusField(e.field());
+    } catch (const std::exception &e) {
+        // Last resort: an unforeseen failure still ends the action with a message, never a
+        // crash.
+        m_host.dialogs().standardError(this, QString::fromLocal8Bit(e.what()));
     }
 }
 
@@ -168,6 +174,19 @@ void Screen::setText(const QString &name, const QString &value)
     else
         qWarning("Screen::setText: no control %s.%s", qPrintable(objectName()), qPrintable(name));
 }
+
+void Screen::focusField(const QString &field)
+{
+    if (field.isEmpty())
+        return;
+    QLineEdit *e = box(field);
+    if (!e || !e->isVisible() || !e->isEnabled())
+        return;
+    e->setFocus(Qt::OtherFocusReason);
+    e->selectAll();
+}
+
+double Screen::number(const QString &name) const { return strToFloat(text(name), name); }
 
 QLineEdit *Screen::box(const QString &name) const { return qobject_cast<QLineEdit *>(control(name)); }
 QLabel *Screen::label(const QString &name) const { return qobject_cast<QLabel *>(control(name)); }

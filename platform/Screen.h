@@ -63,10 +63,16 @@ public:
     void setText(const QString &name, const QString &text);
     void setText(const QString &prefix, int k, const QString &text) { setText(prefix + QString::number(k), text); }
     QLineEdit *box(const QString &name) const;
+    // The number in a box; an empty or non-numeric text raises the conversion error naming
+    // the box, which gets the focus once the message is closed.
+    double number(const QString &name) const;
+    double number(const QString &prefix, int k) const { return number(prefix + QString::number(k)); }
     QLabel *label(const QString &name) const;
 
     // Runs an action of the screen; an error it raises is shown in the standard error box and
-    // stops the action there, keeping whatever it had already written.
+    // stops the action there, keeping whatever it had already written. When the error names a
+    // box of this screen, the box gets the focus with its text selected, so the user sees
+    // which one to correct.
     void guard(const std::function<void()> &action);
 
     // Connects a button or clickable label to a handler of the screen, guarded.
@@ -97,6 +103,7 @@ protected:
 
 private:
     void connectClicked(QObject *sender, std::function<void()> slot);
+    void focusField(const QString &field);
     void indexControls() const;
 
     ScreenHost &m_host;

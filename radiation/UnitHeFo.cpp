@@ -95,7 +95,7 @@ void TFHeFo::BCalcularClick()
         dialogs().atencion(this, kFaltaUmbral);
         return;
     }
-    if (strToFloat(text(QStringLiteral("EGrados"))) > kLatitudMaxima) {
+    if (number(QStringLiteral("EGrados")) > kLatitudMaxima) {
         dialogs().atencion(this, kLatitudMayor);
         return;
     }
@@ -110,7 +110,7 @@ void TFHeFo::BCalcularClick()
     m_P = Heliofania::fotoperiodos(latitud);
     MarchaAnual::escribirFila(*this, QStringLiteral("ERA"), m_P, 1);
 
-    m_U.fill(strToFloat(text(QStringLiteral("EHE"))));
+    m_U.fill(number(QStringLiteral("EHE")));
 
     MarchaAnual::titulo(*m_chart, QStringLiteral("Marcha anual de la Helifanía Astronómica y el Fotoperíodo"));
     llenarSeries(*m_chart->series(QStringLiteral("Series1")), *m_chart->series(QStringLiteral("Series2")),

@@ -97,7 +97,7 @@ void TFIngresoInformacionRadiacion::BCalcularClick()
     } else {
         std::array<double, CalendarioMensual::cantidad> n{};
         for (int k = 0; k < CalendarioMensual::cantidad; ++k)
-            n[k] = strToFloat(text(QStringLiteral("EHE"), k + 1));
+            n[k] = number(QStringLiteral("EHE"), k + 1);
         const Radiacion::Mensual meses = Radiacion::mensual(latitud, n);
         m_heliofania = n;
         m_meses = meses;

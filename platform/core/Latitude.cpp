@@ -9,8 +9,8 @@ bool isNorth(const QString &h) { return h == QLatin1String("N") || h == QLatin1S
 
 double signedLatitude(const QString &degrees, const QString &minutes, const QString &hemisphere)
 {
-    const double m = strToFloat(minutes);
-    const double g = strToFloat(degrees);
+    const double m = strToFloat(minutes, QStringLiteral("EMinutos"));
+    const double g = strToFloat(degrees, QStringLiteral("EGrados"));
     if (isSouth(hemisphere))
         return -(m / 60.0) - g;
     return g + m / 60.0;

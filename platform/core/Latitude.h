@@ -11,7 +11,8 @@ inline bool isValidHemisphere(const QString &h) { return isSouth(h) || isNorth(h
 
 // Signed latitude in decimal degrees, south negative, from the texts of the degrees, minutes
 // and hemisphere boxes. Minutes are converted before degrees. The hemisphere must be valid
-// (callers check it first and keep their held latitude otherwise).
+// (callers check it first and keep their held latitude otherwise). A bad text names its box,
+// EMinutos or EGrados.
 double signedLatitude(const QString &degrees, const QString &minutes, const QString &hemisphere);
 
 } // namespace verdeval

@@ -53,11 +53,13 @@ void decimalDigits(double value, QByteArray *digits, int *exp10)
 
 } // namespace
 
-double strToFloat(const QString &text)
+double strToFloat(const QString &text) { return strToFloat(text, QString()); }
+
+double strToFloat(const QString &text, const QString &field)
 {
     double value = 0;
     if (!parse(text, &value))
-        throw CalcError(msg::notAValidFloat(text));
+        throw CalcError(msg::notAValidFloat(text), field);
     return value;
 }
 

@@ -10,6 +10,8 @@ namespace verdeval {
 // fraction and an optional exponent. Anything else (empty text, comma decimal, thousands
 // separators, inf, nan, hex) raises "'<text>' is not a valid floating point value".
 double strToFloat(const QString &text);
+// The same for the text of a named box: a failure names the box (CalcError::field).
+double strToFloat(const QString &text, const QString &field);
 
 // True when strToFloat would accept the text.
 bool isFloatText(const QString &text);
