@@ -130,21 +130,10 @@ const QSet<QString> noAltitude = {
     QStringLiteral("La Consulta"), QStringLiteral("Puente del Inca"), QStringLiteral("Cabo Vírgenes"),
 };
 
-// Unlisted records whose precipitation is the station's own; the other unlisted records carry
-// twelve zeros as precipitation.
-const QSet<QString> unlistedWithPrecipitation = {
-    QStringLiteral("Pontón Prácticos Recalada"), QStringLiteral("Córdoba Aero"),
-    QStringLiteral("Laboulaye"), QStringLiteral("San Juan Inta"),
-};
-
-// Unlisted records that carry twelve zeros as temperature too.
-const QSet<QString> unlistedWithoutTemperature = {
-    QStringLiteral("Perito Moreno"), QStringLiteral("Puerto Deseado"), QStringLiteral("Tinogasta"),
-};
-
-const QString twelveZeros = QStringLiteral("0 0 0 0 0 0 0 0 0 0 0 0");
-
-// Rows kept exactly as the catalogue has always shown them, whatever the data says.
+// Rows kept exactly as the catalogue has always shown them, whatever the data says. An empty
+// series text means the station's own normals from the data: the rows of Neuquén and Perito
+// Moreno used to carry placeholders (twelve zeros, or Neuquén's mean minima as its mean
+// temperature), which users would take for measurements.
 struct FixedRow
 {
     QString key, latDeg, latMin, lonDeg, lonMin, altitude, pp, t;
@@ -163,10 +152,9 @@ const QList<FixedRow> fixedRows = {
      QStringLiteral("123 101 85 48 52 55 58 51 53 87 83 95"),
      QStringLiteral("21.5 20.5 18.5 14.8 11.4 8.7 8.6 9.4 11.9 14.6 17 20.2")},
     {QStringLiteral("Neuquén"), QStringLiteral("38"), QStringLiteral("57"), QStringLiteral("68"),
-     QStringLiteral("8"), QStringLiteral("271"), twelveZeros,
-     QStringLiteral("15.3 14.4 11.2 6.9 3 1 -0.1 1.6 4 8.1 11.7 14.6")},
+     QStringLiteral("8"), QStringLiteral("271"), QString(), QString()},
     {QStringLiteral("Perito Moreno"), QStringLiteral("46"), QStringLiteral("31"), QStringLiteral("71"),
-     QStringLiteral("1"), QStringLiteral("429"), twelveZeros, twelveZeros},
+     QStringLiteral("1"), QStringLiteral("429"), QString(), QString()},
 };
 
 struct Series
@@ -393,8 +381,9 @@ int main(int argc, char **argv)
             rec.lonMin = fixed->lonMin;
             rec.altitude = fixed->altitude;
             rec.position = QStringLiteral("kept as the catalogue has always shown it");
-            rec.pp = seriesFromText(fixed->pp, QStringLiteral("kept as the catalogue has always shown it"));
-            rec.t = seriesFromText(fixed->t, QStringLiteral("kept as the catalogue has always shown it"));
+            const QString kept = QStringLiteral("kept as the catalogue has always shown it");
+            rec.pp = fixed->pp.isEmpty() ? preferredSeries(key, QStringLiteral("PP")) : seriesFromText(fixed->pp, kept);
+            rec.t = fixed->t.isEmpty() ? preferredSeries(key, QStringLiteral("T")) : seriesFromText(fixed->t, kept);
         } else {
             rec.latDeg = stationsCsv.field(r, cLatDeg);
             rec.latMin = stationsCsv.field(r, cLatMin);
@@ -404,15 +393,10 @@ int main(int argc, char **argv)
             const QString source = stationsCsv.field(r, cSource);
             const QString sourceStation = stationsCsv.field(r, cSourceStation);
             rec.position = sourceStation.isEmpty() ? source : source + QStringLiteral(", ") + sourceStation;
-            const bool listed = listedKeys.contains(key);
-            if (listed || unlistedWithPrecipitation.contains(key))
-                rec.pp = preferredSeries(key, QStringLiteral("PP"));
-            else
-                rec.pp = seriesFromText(twelveZeros, QStringLiteral("twelve zeros, as for most unlisted records"));
-            if (!listed && unlistedWithoutTemperature.contains(key))
-                rec.t = seriesFromText(twelveZeros, QStringLiteral("twelve zeros, as always for this record"));
-            else
-                rec.t = preferredSeries(key, QStringLiteral("T"));
+            // Every series is the station's own; where the data has none it stays missing and
+            // the index says so when the station is chosen.
+            rec.pp = preferredSeries(key, QStringLiteral("PP"));
+            rec.t = preferredSeries(key, QStringLiteral("T"));
         }
         if (noAltitude.contains(key))
             rec.altitude.clear();
@@ -441,9 +425,8 @@ int main(int argc, char **argv)
          "// - Precipitation (PP, mm) and mean temperature (T, degC), January to December: the\n"
          "//   preferred series of normals.csv, i.e. SMN \"Estadísticas normales\" 1981-1990 or\n"
          "//   1991-2020 (open data), or 1981-1990 means computed from INTA daily records.\n"
-         "// - Five rows (Azul, Abra Pampa, Dolores, Neuquén, Perito Moreno) are kept as the\n"
-         "//   catalogue has always shown them; most records that no province list offers carry\n"
-         "//   twelve zeros as precipitation, three of them as temperature too.\n"
+         "// - The positions of five rows (Azul, Abra Pampa, Dolores, Neuquén, Perito Moreno) and\n"
+         "//   the series of the first three are kept as the catalogue has always shown them.\n"
          "// - NA and empty texts are values that no source gave; nothing is filled in.\n"
          "//   "
       << withNormals << " records have both series complete.\n"

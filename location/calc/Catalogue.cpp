@@ -109,4 +109,6 @@ int catalogueSize()
     return int(catalogue().records.size());
 }
 
+const CatalogueRecord &catalogueRecord(int i) { return catalogue().records.at(size_t(i)); }
+
 } // namespace verdeval

@@ -41,5 +41,7 @@ bool hasMonthlyNormals(const CatalogueRecord &record);
 
 // The number of records (list entries that lead to another record are not records).
 int catalogueSize();
+// Record i, 0 <= i < catalogueSize(), in catalogue order.
+const CatalogueRecord &catalogueRecord(int i);
 
 } // namespace verdeval

@@ -26,6 +26,7 @@ private slots:
     void catalogueStation();
     void partialNameChangesNothing();
     void provinceChangeKeepsSeries();
+    void stationWithoutNormals_data();
     void stationWithoutNormals();
     void ownDataFromProvinceList();
     void databaseProvincesOnce();
@@ -88,8 +89,9 @@ void TestIndexSources::catalogueStation_data()
     QTest::newRow("Dolores, no altitude") << "Buenos Aires" << "Dolores" << "Dolores|36|21|S|57|44|"
                                           << "123 101 85 48 52 55 58 51 53 87 83 95"
                                           << "21.5 20.5 18.5 14.8 11.4 8.7 8.6 9.4 11.9 14.6 17 20.2";
-    QTest::newRow("Neuquén typed") << "" << "Neuquén" << "Neuquén|38|57|S|68|8|271" << "0 0 0 0 0 0 0 0 0 0 0 0"
-                                   << "15.3 14.4 11.2 6.9 3 1 -0.1 1.6 4 8.1 11.7 14.6";
+    QTest::newRow("Neuquén typed") << "" << "Neuquén" << "Neuquén|38|57|S|68|8|271"
+                                   << "12.9 11.9 23.6 15.3 21.1 23.5 15.9 11.4 19.3 20.3 14.5 11.2"
+                                   << "23.7 22.3 18.9 13.4 9.2 6.6 5.8 8.1 11.4 15.6 19.4 22.4";
     QTest::newRow("renamed record") << "Entre Ríos" << "Gualeguaychú Exp" << "Gualeguaychu Exp" << "" << "";
     QTest::newRow("renamed unlisted record") << "" << "Córdoba Obs" << "Córdoba Obs." << "" << "";
     // The list entry without a record of its own leads to the airport station.
@@ -154,13 +156,22 @@ void TestIndexSources::provinceChangeKeepsSeries()
     QCOMPARE(stations->count(), 0);
 }
 
+void TestIndexSources::stationWithoutNormals_data()
+{
+    QTest::addColumn<QString>("station");
+    QTest::newRow("listed") << "Balcarce";
+    // Once shown with twelve zeros as precipitation, as if it never rained there.
+    QTest::newRow("unlisted, typed") << "Puerto Deseado";
+}
+
 void TestIndexSources::stationWithoutNormals()
 {
+    QFETCH(QString, station);
     TestApp app;
     TFIndice &index = app->FIndice();
     chooseAzul(index);
-    type(index, "combobox1", "Balcarce");
-    QCOMPARE(index.text("EEstacion"), QString("Balcarce"));
+    type(index, "combobox1", station);
+    QCOMPARE(index.text("EEstacion"), station);
     QVERIFY(!index.text("EGrados").isEmpty());
     QCOMPARE(app.dialogs->shown.size(), 1);
     QCOMPARE(app.dialogs->last().caption, QString("ATENCIÓN"));

@@ -63,10 +63,13 @@ void TestCatalogue::records_data()
     QTest::newRow("Dolores") << "Dolores" << "Dolores" << "36 21 S | 57 44 | "
                              << "123 101 85 48 52 55 58 51 53 87 83 95"
                              << "21.5 20.5 18.5 14.8 11.4 8.7 8.6 9.4 11.9 14.6 17 20.2";
-    QTest::newRow("Neuquén, unlisted") << "Neuquén" << "Neuquén" << "38 57 S | 68 8 | 271" << twelveZeros
-                                       << "15.3 14.4 11.2 6.9 3 1 -0.1 1.6 4 8.1 11.7 14.6";
-    QTest::newRow("Perito Moreno, unlisted") << "Perito Moreno" << "Perito Moreno" << "46 31 S | 71 1 | 429"
-                                             << twelveZeros << twelveZeros;
+    // Neuquén and Perito Moreno keep their position; their series are the stations' own
+    // normals (these rows used to carry placeholders: zeros, and Neuquén's mean minima).
+    QTest::newRow("Neuquén, unlisted") << "Neuquén" << "Neuquén" << "38 57 S | 68 8 | 271"
+                                       << "12.9 11.9 23.6 15.3 21.1 23.5 15.9 11.4 19.3 20.3 14.5 11.2"
+                                       << "23.7 22.3 18.9 13.4 9.2 6.6 5.8 8.1 11.4 15.6 19.4 22.4";
+    QTest::newRow("Perito Moreno, no precipitation data") << "Perito Moreno" << "Perito Moreno" << "46 31 S | 71 1 | 429"
+                                             << "           " << "15.4 15 12.2 8.6 5.1 2.3 1.7 3.6 6.1 9.2 11.8 14.1";
 
     // From the station data: whole values lose their ".0" (22.0 -> 22, 141.0 -> 141).
     QTest::newRow("Bahía Blanca") << "Bahía Blanca" << "Bahía Blanca" << "38 44 S | 62 10 | 83"
@@ -81,16 +84,21 @@ void TestCatalogue::records_data()
         << "120.7 105.7 138.8 83.4 36 11.7 17.6 17.2 47.3 91 105 128.7"
         << "23.1 21.9 19.9 15.8 12.2 8.9 8.1 10.2 12.8 16.6 19.6 22.2";
 
-    // Unlisted records other than four carry zeros as precipitation, and their own temperature.
-    QTest::newRow("Bariloche, unlisted") << "Bariloche" << "Bariloche" << "41 9 S | 71 10 | 840" << twelveZeros
+    // Unlisted records carry the stations' own normals where the data has them, never zeros
+    // standing in for a missing series.
+    QTest::newRow("Bariloche, unlisted") << "Bariloche" << "Bariloche" << "41 9 S | 71 10 | 840"
+                                         << "20 15.3 35.2 58.9 130.1 170.1 122.1 101.4 56.5 49.4 29.3 23.4"
                                          << "15 14.8 11.9 7.9 4.9 2.9 2.1 3 5.1 8 10.8 13.5";
-    QTest::newRow("Tinogasta, zeros for both") << "Tinogasta" << "Tinogasta" << "28 4 S | 67 34 | 1201"
-                                               << twelveZeros << twelveZeros;
-    QTest::newRow("Puerto Deseado, zeros for both") << "Puerto Deseado" << "Puerto Deseado"
-                                                    << "47 44 S | 65 55 | 80" << twelveZeros << twelveZeros;
+    QTest::newRow("Tinogasta, unlisted") << "Tinogasta" << "Tinogasta" << "28 4 S | 67 34 | 1201"
+                                         << "37.4 27 17.9 6.2 3.1 2.5 2 1.2 1.5 4.9 8 21.3"
+                                         << "25.6 24.4 22.9 18.3 13.5 10.3 10 13.2 16.2 21.3 23.9 25.9";
+    QTest::newRow("Puerto Deseado, no precipitation data")
+        << "Puerto Deseado" << "Puerto Deseado" << "47 44 S | 65 55 | 80" << "           "
+        << "16.4 15.6 13.8 10.5 7.2 4.3 3.5 5.2 7.3 10.3 13.1 15.1";
 
     // Records whose shown name differs from their key.
-    QTest::newRow("Córdoba Obs") << "Córdoba Obs" << "Córdoba Obs." << "31 24 S | 64 11 | 425" << twelveZeros
+    QTest::newRow("Córdoba Obs") << "Córdoba Obs" << "Córdoba Obs." << "31 24 S | 64 11 | 425"
+                                 << "126.3 97 112.1 61.3 18.8 4.5 13.3 8.9 35.2 69.8 112.2 154.6"
                                  << "24.3 23.1 21.7 18 14.5 11.4 10.8 13.3 15.7 19.5 21.8 23.7";
     QTest::newRow("Gualeguaychú Exp") << "Gualeguaychú Exp" << "Gualeguaychu Exp" << "  S |   | "
                                       << "           " << "           ";
@@ -193,7 +201,8 @@ void TestCatalogue::stationLists()
     QCOMPARE(stationsOfProvince(province).join(QLatin1Char('|')), stations);
 }
 
-// Every entry the user can pick loads a record; none of them has zeros as precipitation.
+// Every entry the user can pick loads a record; no record at all has twelve zeros standing in
+// for a series it lacks.
 void TestCatalogue::everyListEntryLoadsARecord()
 {
     int entries = 0;
@@ -206,6 +215,10 @@ void TestCatalogue::everyListEntryLoadsARecord()
         }
     }
     QCOMPARE(entries, 114);
+    for (int i = 0; i < catalogueSize(); ++i) {
+        const CatalogueRecord &r = catalogueRecord(i);
+        QVERIFY2(row(r.pp) != twelveZeros && row(r.t) != twelveZeros, qPrintable(r.key));
+    }
 }
 
 void TestCatalogue::cordobaEntryLoadsTheAirportStation()
@@ -249,7 +262,8 @@ void TestCatalogue::hasMonthlyNormals_data()
     QTest::addColumn<bool>("expected");
     QTest::newRow("fixed row") << "Azul" << true;
     QTest::newRow("station data") << "Junín" << true;
-    QTest::newRow("zeros are values") << "Perito Moreno" << true;
+    QTest::newRow("real zeros are values") << "Abra Pampa" << true;
+    QTest::newRow("temperature only") << "Perito Moreno" << false;
     QTest::newRow("no data at all") << "Pontón Prácticos Recalada" << false;
     QTest::newRow("no data, INTA station") << "San Juan Inta" << false;
     QTest::newRow("precipitation incomplete") << "Chilecito" << false;
