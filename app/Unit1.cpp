@@ -64,11 +64,12 @@ void TFIndice::build()
     m_source->setEditText(QString());
     m_provinces = new kit::ChangeCombo(QStringLiteral("ComboBox2"),
                                        QStringLiteral("Seleccione la provincia con la que quiere trabajar"), this);
+    m_provinces->replaceItems(catalogueProvinces());
     m_stations = new kit::ChangeCombo(QStringLiteral("combobox1"),
                                       QStringLiteral("Seleccione la localidad con la que quiere trabajar"), this);
     m_dbProvinces = new kit::ChangeCombo(QStringLiteral("CBProv"), QStringLiteral("Seleccione la provincia a trabajar"), this);
     m_dbLocalities = new kit::ChangeCombo(QStringLiteral("cbloc"), QStringLiteral("Seleccione la localidad a trabajar"), this);
-    auto *note = kit::caption(QStringLiteral("Importante:  En caso de utilizar los Datos Propios debera seleccionar DATOS "
+    auto *note = kit::caption(QStringLiteral("Importante:  En caso de utilizar los Datos Propios deberá seleccionar DATOS "
                                              "PROPIOS en el cuadro de selección de provincia."),
                               true, this);
     note->setObjectName(QStringLiteral("Label9"));
@@ -89,6 +90,15 @@ void TFIndice::build()
     lists->addWidget(m_dbLocalities, 2, 1);
     lists->addWidget(note, 3, 0, 1, 2);
     lists->setColumnStretch(2, 1);
+    // The rows keep their place when the lists of a mode show or hide, so nothing above or
+    // beside them moves.
+    for (QWidget *w : {static_cast<QWidget *>(m_provinces), static_cast<QWidget *>(m_stations),
+                       static_cast<QWidget *>(m_dbProvinces), static_cast<QWidget *>(m_dbLocalities),
+                       static_cast<QWidget *>(note), m_provinceCaption, m_localityCaption}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
     hideLists();
 
     // The location, read-only.
@@ -112,7 +122,7 @@ void TFIndice::build()
     };
     const Entry menu[] = {
         {"Label1", "1) RADIACIÓN ASTRONÓMICA - RADIACIÓN GLOBAL", &TFIndice::Label1Click},
-        {"Label6", "2) HELIOFANÍA  ASTRONÓMICA - FOTOPERÍODO", &TFIndice::Label6Click},
+        {"Label6", "2) HELIOFANÍA ASTRONÓMICA - FOTOPERÍODO", &TFIndice::Label6Click},
         {"Label2", "3) EVAPOTRANSPIRACIÓN POTENCIAL", &TFIndice::Label2Click},
         {"Label3", "4) BALANCE DE AGUA EN EL SUELO", &TFIndice::Label3Click},
         {"Label4", "5) HORAS DE FRÍO", &TFIndice::Label4Click},

@@ -6,6 +6,7 @@
 #include "platform/Widgets.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 namespace verdeval {
@@ -49,6 +50,21 @@ void TFInicial::build()
 
     onClick(entrar, &TFInicial::EntrarClick);
     onClick(salir, &TFInicial::SalirClick);
+    setFocusProxy(entrar);
+}
+
+void TFInicial::keyPressEvent(QKeyEvent *event)
+{
+    // Enter goes in, Esc leaves (a focused "Salir" takes Enter itself).
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        guard([this] { EntrarClick(); });
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        guard([this] { SalirClick(); });
+        return;
+    }
+    Screen::keyPressEvent(event);
 }
 
 void TFInicial::EntrarClick() { host().showIndex(); }

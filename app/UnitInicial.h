@@ -19,6 +19,7 @@ public:
 protected:
     void OnClose() override;
     void build() override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     VerdevalApp &m_app;

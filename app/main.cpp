@@ -1,4 +1,5 @@
 #include "app/VerdevalApp.h"
+#include "platform/Translation.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -10,6 +11,7 @@ int main(int argc, char **argv)
     // Number texts use "." whatever the regional settings; the conversions never consult the
     // locale, and Qt's own number display is fixed to the C locale as well.
     QLocale::setDefault(QLocale::c());
+    verdeval::installSpanishQtTexts(application);
     verdeval::VerdevalApp app;
     QObject::connect(&app, &verdeval::VerdevalApp::terminated, &application, &QCoreApplication::quit,
                      Qt::QueuedConnection);

@@ -4,6 +4,7 @@
 #include "evapotranspiration/UnitGraficoETP.h"
 #include "platform/Widgets.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -120,7 +121,9 @@ bool TFIngresoInformacion::FormKeyPress(QKeyEvent *key)
 
 bool TFIngresoInformacion::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && FormKeyPress(static_cast<QKeyEvent *>(event)))
+    // A focused button takes Enter itself and is pressed.
+    if (event->type() == QEvent::KeyPress && !qobject_cast<QAbstractButton *>(watched)
+        && FormKeyPress(static_cast<QKeyEvent *>(event)))
         return true;
     return ModuleScreen::eventFilter(watched, event);
 }

@@ -45,6 +45,8 @@ protected:
 
 protected:
     void build() override;
+    // The order is the screen's own, set while it is built.
+    void arrangeTabOrder() override {}
 };
 
 } // namespace verdeval

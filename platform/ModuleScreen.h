@@ -25,6 +25,9 @@ public:
     void BCerrarClick();
 
 protected:
+    // Station, latitude and every box left to right, row by row, then the buttons.
+    void arrangeTabOrder() override { tabBoxesThenButtons(); }
+
     // Adds the heading and the top row. Widgets the screen puts in `extra` (e.g. a threshold box)
     // come after the latitude boxes, before "&Calcular". Without calcular, no "&Calcular".
     QHBoxLayout *addTopRow(const QString &stationCaption, bool calcular = true,

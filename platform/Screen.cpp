@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -44,15 +45,39 @@ void Screen::ensureBuilt()
     scroll->setWidget(content);
     outer->addWidget(scroll);
     build();
+    arrangeTabOrder();
     m_controls.clear();
+}
+
+void Screen::tabBoxesThenButtons()
+{
+    QList<QWidget *> boxes;
+    QList<QWidget *> others;
+    for (QWidget *w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (!(w->focusPolicy() & Qt::TabFocus) || w->window() != this)
+            continue;
+        if (qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w))
+            boxes << w;
+        else
+            others << w;
+    }
+    // The line edit inside an editable list follows its list by itself.
+    const QList<QWidget *> chain = boxes + others;
+    for (int k = 1; k < chain.size(); ++k)
+        setTabOrder(chain.at(k - 1), chain.at(k));
 }
 
 void Screen::present()
 {
     ensureBuilt();
     const bool wasVisible = isVisible();
-    if (maximised())
+    if (maximised()) {
+        // Without a window manager nobody honours the request to maximise: the window then
+        // takes the whole screen by itself.
+        if (QScreen *where = screen(); where && !isVisible())
+            setGeometry(where->availableGeometry());
         showMaximized();
+    }
     else
         show();
     // The offscreen platform of the tests has no window stacking.

@@ -88,6 +88,12 @@ signals:
 protected:
     // Lays the screen out: its boxes, rows of cells, buttons and charts (into body()).
     virtual void build() {}
+    // Runs once after build(): lets a screen settle its Tab order. By default the order is the
+    // reading order in which the screen created its controls.
+    virtual void arrangeTabOrder() {}
+    // Tab order: every box and list in reading order first, then the buttons and clickable
+    // labels in reading order.
+    void tabBoxesThenButtons();
     virtual void OnActivate() {}
     virtual void OnClose() {}
     // Whether present() maximises the window.

@@ -3,10 +3,15 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace verdeval::kit {
 
@@ -95,8 +100,23 @@ QPushButton *button(const QString &name, const QString &text, QWidget *parent)
 {
     auto *b = new QPushButton(text, parent);
     b->setObjectName(name);
-    b->setAutoDefault(false);
+    // Enter on a focused button presses it, as Space does. The screens are plain windows with
+    // no default button, so this never presses a button that has no focus.
+    b->setAutoDefault(true);
     return b;
+}
+
+void readOnlyLook(QLineEdit *e)
+{
+    // A light grey field with black text in every state, so that a display-only box reads
+    // clearly and does not look like one to type into.
+    QPalette p = e->palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(g, QPalette::Base, QColor(0xE4, 0xE4, 0xE4));
+        p.setColor(g, QPalette::Text, Qt::black);
+    }
+    e->setPalette(p);
+    e->setFrame(true);
 }
 
 ClickLabel::ClickLabel(const QString &name, const QString &text, QWidget *parent) : QLabel(text, parent)
@@ -104,6 +124,8 @@ ClickLabel::ClickLabel(const QString &name, const QString &text, QWidget *parent
     setObjectName(name);
     setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
+    // Reached with Tab like a button, and opened with Enter or Space.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
@@ -113,12 +135,58 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+void ClickLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat())
+            emit clicked();
+        event->accept();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void ClickLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // The focus mark: a dotted frame around the text, in the label's own colour.
+    QPainter p(this);
+    QPen pen(palette().color(foregroundRole()), 1, Qt::DotLine);
+    p.setPen(pen);
+    const QRect text = contentsRect().adjusted(0, 0, -1, -1);
+    const QFontMetrics fm(font());
+    const int w = std::min(text.width(), fm.horizontalAdvance(this->text()) + 6);
+    QRect frame(text.left(), text.top(), w, text.height());
+    if (alignment() & Qt::AlignHCenter)
+        frame.moveLeft(text.left() + (text.width() - w) / 2);
+    p.drawRect(frame);
+}
+
+void ClickLabel::focusInEvent(QFocusEvent *event)
+{
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void ClickLabel::focusOutEvent(QFocusEvent *event)
+{
+    QLabel::focusOutEvent(event);
+    update();
+}
+
 ChangeCombo::ChangeCombo(const QString &name, const QString &prompt, QWidget *parent) : QComboBox(parent)
 {
     setObjectName(name);
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
-    setMinimumWidth(260);
+    // Wide enough for the whole prompt.
+    setMinimumWidth(std::max(260, fontMetrics().horizontalAdvance(prompt) + 48));
     lineEdit()->setPlaceholderText(prompt);
     setToolTip(prompt);
     connect(this, &QComboBox::editTextChanged, this, [this] {
@@ -218,6 +286,7 @@ QList<QLineEdit *> MonthTable::addBoxRow(const QString &title, const QString &pr
             QLineEdit *e = box(annualName, 44, this);
             e->setMaximumWidth(QWIDGETSIZE_MAX);
             e->setEnabled(false);
+            readOnlyLook(e);
             m_grid->addWidget(e, m_row, m_columns + 1);
         }
     }
@@ -262,7 +331,12 @@ QGridLayout *placeGrid(QWidget *parent, bool readOnly)
     grid->setHorizontalSpacing(8);
     auto add = [&](const QString &name, int width, int row, int column, int span = 1) {
         QLineEdit *e = box(name, width, parent);
-        e->setReadOnly(readOnly);
+        if (readOnly) {
+            e->setReadOnly(true);
+            readOnlyLook(e);
+            // Clicked into to copy a value, but not a stop of the Tab key.
+            e->setFocusPolicy(Qt::ClickFocus);
+        }
         grid->addWidget(e, row, column, 1, span);
     };
     auto label = [&](const char *text, bool bold, int row, int column) {

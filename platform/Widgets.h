@@ -42,9 +42,13 @@ QLabel *rowTitle(const QString &text, QWidget *parent = nullptr);
 QLabel *caption(const QString &text, bool bold = false, QWidget *parent = nullptr);
 // Large olive heading, centred.
 QLabel *heading(const QString &text, int pointSize = 16, QWidget *parent = nullptr);
+// A push button; Enter or Space on it when it has the focus presses it.
 QPushButton *button(const QString &name, const QString &text, QWidget *parent = nullptr);
+// Gives a display-only box its look: light grey, black text, also when disabled.
+void readOnlyLook(QLineEdit *e);
 
-// A label the user can click, with a hand cursor.
+// A label the user can click, with a hand cursor; it takes the Tab focus, shows a focus mark
+// and is opened with Enter or Space as well.
 class ClickLabel : public QLabel
 {
     Q_OBJECT
@@ -54,6 +58,10 @@ signals:
     void clicked();
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 };
 
 // An editable drop-down list whose every change of text, by picking an item or by typing, is

@@ -112,7 +112,7 @@ void TFHeFo::BCalcularClick()
 
     m_U.fill(number(QStringLiteral("EHE")));
 
-    MarchaAnual::titulo(*m_chart, QStringLiteral("Marcha anual de la Helifanía Astronómica y el Fotoperíodo"));
+    MarchaAnual::titulo(*m_chart, QStringLiteral("Marcha anual de la Heliofanía Astronómica y el Fotoperíodo"));
     llenarSeries(*m_chart->series(QStringLiteral("Series1")), *m_chart->series(QStringLiteral("Series2")),
                  *m_chart->series(QStringLiteral("Series3")));
 }

@@ -6,7 +6,7 @@
 
 namespace verdeval {
 
-TForm3::TForm3(ScreenHost &host) : ReportLayout(host, "TForm3", QStringLiteral("Heliofania Astronomica y Fotoperiodo"))
+TForm3::TForm3(ScreenHost &host) : ReportLayout(host, "TForm3", QStringLiteral("Heliofanía Astronómica y Fotoperíodo"))
 {
 }
 

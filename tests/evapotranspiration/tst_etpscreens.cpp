@@ -185,8 +185,6 @@ void TestEtpScreens::enterMovesToNextControl_data()
     QTest::newRow("end of a row") << "ETMMe12" << "ETMMa1";
     QTest::newRow("wind to altitude") << "EVV12" << "EAE";
     QTest::newRow("albedo to Calcular") << "EA" << "BCalcular";
-    QTest::newRow("Mostrar Gráfico is not pressed") << "BMostrarG" << "BCerrar";
-    QTest::newRow("Volver al Índice is not pressed") << "BVolverAlIndice" << "EMinutos";
     QTest::newRow("minutes before degrees") << "EMinutos" << "EGrados";
     QTest::newRow("degrees to hemisphere") << "EGrados" << "EHemisferio";
 }

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -22,6 +23,7 @@ class TestIndexSources : public QObject
     Q_OBJECT
 
 private slots:
+    void provinceListAsShown();
     void catalogueStation_data();
     void catalogueStation();
     void partialNameChangesNothing();
@@ -60,12 +62,12 @@ private:
             type(index, "ComboBox3", "C");
         }
     };
-    // "CD", "Buenos Aires", "Azul", as the user picks them.
+    // "CD", "Buenos Aires", "Azul", picked from the lists as a user does.
     static void chooseAzul(TFIndice &index)
     {
-        type(index, "ComboBox3", "CD");
-        type(index, "ComboBox2", "Buenos Aires");
-        type(index, "combobox1", "Azul");
+        pick(index, "ComboBox3", "CD");
+        pick(index, "ComboBox2", "Buenos Aires");
+        pick(index, "combobox1", "Azul");
     }
     static QString shown(const TFIndice &index)
     {
@@ -75,6 +77,34 @@ private:
         return parts.join('|');
     }
 };
+
+// What a user sees on opening the lists: the prompt, then the 21 province entries, then the
+// stations of the province picked.
+void TestIndexSources::provinceListAsShown()
+{
+    TestApp app;
+    TFIndice &index = app->FIndice();
+    index.present();
+    pick(index, "ComboBox3", "CD");
+    auto *provinces = qobject_cast<QComboBox *>(index.control("ComboBox2"));
+    QVERIFY(provinces->isVisible());
+    QCOMPARE(provinces->currentText(), QString());
+    QCOMPARE(provinces->lineEdit()->placeholderText(), QString("Seleccione la provincia con la que quiere trabajar"));
+    QCOMPARE(items(index, "ComboBox2").join('|'),
+             QString("Buenos Aires|Catamarca|Chaco|Chubut|Córdoba|Corrientes|Entre Ríos|Formosa|Jujuy|La Pampa|"
+                     "La Rioja|Mendoza|Misiones|Salta|San Juan|San Luis|Santa Cruz|Santa Fé|Santiago del Estero|"
+                     "Tucumán|DATOS PROPIOS"));
+    pick(index, "ComboBox2", "Chubut");
+    QCOMPARE(items(index, "combobox1").join('|'), QString("Comodoro Rivadavia|Esquel|Paso de los Indios|Trelew"));
+    pick(index, "combobox1", "Esquel");
+    QCOMPARE(index.text("EEstacion"), QString("Esquel"));
+    // The whole prompt fits its list.
+    QVERIFY(provinces->width() >= provinces->fontMetrics().horizontalAdvance(provinces->lineEdit()->placeholderText()));
+    // Another source and back: the province list is still offered.
+    pick(index, "ComboBox3", "D");
+    pick(index, "ComboBox3", "CD");
+    QCOMPARE(items(index, "ComboBox2").size(), 21);
+}
 
 void TestIndexSources::catalogueStation_data()
 {

@@ -3,9 +3,11 @@
 #include "location/UnitIngresoDatosGenericos.h"
 #include "output/ReportLayout.h"
 #include "platform/Dialogs.h"
+#include "platform/Translation.h"
 #include "radiation/UnitReporteRadiacion.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
@@ -21,6 +23,7 @@ class TestRealDialogs : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void messageBoxes_data();
     void messageBoxes();
     void previewReturnsWhenClosed();
@@ -44,6 +47,9 @@ private:
     }
 };
 
+// The program speaks Spanish in Qt's own texts too: buttons, the preview, the print dialog.
+void TestRealDialogs::initTestCase() { QVERIFY(installSpanishQtTexts(*qApp)); }
+
 void TestRealDialogs::messageBoxes_data()
 {
     QTest::addColumn<int>("kind");
@@ -51,10 +57,13 @@ void TestRealDialogs::messageBoxes_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("buttons");
     QTest::addColumn<int>("icon");
-    QTest::newRow("standard error") << 0 << "Verdeval" << "'x' is not a valid floating point value." << int(QMessageBox::Ok) << int(QMessageBox::Critical);
-    QTest::newRow("atención") << 1 << "ATENCIÓN" << "Debe ingresar un umbral." << int(QMessageBox::Ok) << int(QMessageBox::Information);
+    QTest::addColumn<QString>("labels");
+    QTest::newRow("standard error") << 0 << "Verdeval" << "'x' is not a valid floating point value." << int(QMessageBox::Ok)
+                                    << int(QMessageBox::Critical) << "Aceptar";
+    QTest::newRow("atención") << 1 << "ATENCIÓN" << "Debe ingresar un umbral." << int(QMessageBox::Ok)
+                              << int(QMessageBox::Information) << "Aceptar";
     QTest::newRow("hemisphere") << 2 << "Verdeval" << "En Hemisferio debe colocar N para el Norte o S para el Sur"
-                                << int(QMessageBox::Yes | QMessageBox::No) << int(QMessageBox::Critical);
+                                << int(QMessageBox::Yes | QMessageBox::No) << int(QMessageBox::Critical) << "Sí No";
 }
 
 void TestRealDialogs::messageBoxes()
@@ -64,11 +73,13 @@ void TestRealDialogs::messageBoxes()
     QFETCH(QString, text);
     QFETCH(int, buttons);
     QFETCH(int, icon);
+    QFETCH(QString, labels);
     VerdevalApp app;
     Screen &index = app.FIndice();
     index.present();
     QString seenTitle, seenText;
     int seenButtons = 0, seenIcon = 0;
+    QStringList seenLabels;
     whenModal(
         [&](QWidget *w) {
             auto *box = qobject_cast<QMessageBox *>(w);
@@ -77,6 +88,9 @@ void TestRealDialogs::messageBoxes()
             seenText = box->text();
             seenButtons = int(box->standardButtons());
             seenIcon = int(box->icon());
+            for (QMessageBox::StandardButton b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok})
+                if (QAbstractButton *button = box->button(b))
+                    seenLabels << button->text().remove('&');
         },
         [](QWidget *w) { static_cast<QMessageBox *>(w)->buttons().constLast()->click(); });
     if (kind == 0)
@@ -89,6 +103,7 @@ void TestRealDialogs::messageBoxes()
     QCOMPARE(seenText, text);
     QCOMPARE(seenButtons, buttons);
     QCOMPARE(seenIcon, icon);
+    QCOMPARE(seenLabels.join(' '), labels);
 }
 
 void TestRealDialogs::previewReturnsWhenClosed()
@@ -101,6 +116,10 @@ void TestRealDialogs::previewReturnsWhenClosed()
     whenModal([&](QWidget *w) {
         QVERIFY(qobject_cast<QPrintPreviewDialog *>(w));
         title = w->windowTitle();
+        QStringList actions;
+        for (QAction *a : w->findChildren<QAction *>())
+            actions << a->text();
+        QVERIFY2(actions.contains("Imprimir"), qPrintable(actions.join('|')));
         // A second preview while this one is open does nothing.
         app.dialogs().preview(&index, report);
     },

@@ -22,7 +22,7 @@ const QString kP60 = QStringLiteral("22.4 20.8 17.5 14.4 13.6 11.6 9.1 7.8 7.8 8
 const QString kN6033 = QStringLiteral("18.7 17.9 15.6 12.7 12.0 9.9 7.1 5.4 5.3 6.2 8.8 11.5 12.0 14.4 17.0 18.6");
 const QString kP6033 = QStringLiteral("24.0 21.1 17.6 14.4 13.6 11.6 9.1 7.7 7.7 8.3 10.6 13.1 13.6 16.3 19.6 23.3");
 const QString kN6034 = QStringLiteral("18.7 18.0 15.6 12.7 12.0 9.9 7.1 5.4 5.3 6.2 8.8 11.5 12.0 14.4 17.0 18.6");
-const QString kTitulo = QStringLiteral("Marcha anual de la Helifanía Astronómica y el Fotoperíodo");
+const QString kTitulo = QStringLiteral("Marcha anual de la Heliofanía Astronómica y el Fotoperíodo");
 
 QString heliofania(const Screen &s) { return test::row(s, QStringLiteral("ERG"), 16); }
 QString fotoperiodo(const Screen &s) { return test::row(s, QStringLiteral("ERA"), 16); }
@@ -221,7 +221,7 @@ void TestHeFo::reportCarriesTheScreen()
 
     const QString sur = "Heliofanía " + kNSur + " / Fotoperíodo " + kPSur + " / title";
     QCOMPARE(printed, (QStringList{sur, sur, "Heliofanía " + kNEcuador + " / Fotoperíodo " + kPEcuador + " / title"}));
-    QCOMPARE(h.app.dialogs->last().caption, "Heliofania Astronomica y Fotoperiodo");
+    QCOMPARE(h.app.dialogs->last().caption, "Heliofanía Astronómica y Fotoperíodo");
     Chart &chart = h.app->Form3().QRChart1();
     QCOMPARE(chart.titleLines(), QStringList{"Quito"});
     for (int k = 1; k <= 3; ++k)

@@ -4,6 +4,7 @@
 #include "platform/Widgets.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -34,6 +35,30 @@ void type(Screen &screen, const QString &name, const QString &text)
         e->setText(text);
     else
         QFAIL(qPrintable(QStringLiteral("not a box: ") + name));
+}
+
+void pick(Screen &screen, const QString &name, const QString &item)
+{
+    auto *combo = qobject_cast<QComboBox *>(screen.control(name));
+    QVERIFY2(combo, qPrintable(screen.objectName() + QLatin1Char('.') + name));
+    const int row = combo->findText(item, Qt::MatchExactly);
+    QVERIFY2(row >= 0, qPrintable(name + QStringLiteral(" offers no ") + item));
+    combo->showPopup();
+    QAbstractItemView *view = combo->view();
+    const QModelIndex index = view->model()->index(row, combo->modelColumn(), view->rootIndex());
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    QTRY_VERIFY_WITH_TIMEOUT(!view->isVisible(), 2000);
+    QCOMPARE(combo->currentText(), item);
+}
+
+QStringList items(Screen &screen, const QString &name)
+{
+    QStringList out;
+    if (auto *combo = qobject_cast<QComboBox *>(screen.control(name)))
+        for (int k = 0; k < combo->count(); ++k)
+            out << combo->itemText(k);
+    return out;
 }
 
 void leave(Screen &screen, const QString &name)

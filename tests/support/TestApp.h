@@ -21,6 +21,11 @@ struct TestApp {
 void click(Screen &screen, const QString &name);
 // Types a text into a box or list of a screen by its name (a list's change event runs).
 void type(Screen &screen, const QString &name, const QString &text);
+// Picks an item of a list as a user does: opens the list and clicks the item. Fails the test
+// when the list does not offer the item.
+void pick(Screen &screen, const QString &name, const QString &item);
+// The items a list offers.
+QStringList items(Screen &screen, const QString &name);
 // Takes the focus out of a box, as leaving it with the Tab key does.
 void leave(Screen &screen, const QString &name);
 // The texts of prefix1..prefixN joined by blanks, as the row reads on screen.
