@@ -21,12 +21,12 @@ QHBoxLayout *ModuleScreen::addTopRow(const QString &stationCaption, bool calcula
     body()->addWidget(heading);
 
     auto *row = new QHBoxLayout();
-    row->setSpacing(6);
+    row->setSpacing(4);
     auto *back = kit::button(QStringLiteral("BVolverAlIndice"), QStringLiteral("&Volver al Índice"), this);
     row->addWidget(back);
-    row->addSpacing(10);
+    row->addSpacing(8);
     kit::addLocationBoxes(row, stationCaption, this);
-    row->addSpacing(10);
+    row->addSpacing(8);
     auto *extra = new QHBoxLayout();
     extra->setObjectName(QStringLiteral("extra"));
     row->addLayout(extra);

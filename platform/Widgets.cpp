@@ -313,16 +313,23 @@ QList<QLabel *> MonthTable::addCellRow(const QString &title, const QString &pref
 
 void addLocationBoxes(QHBoxLayout *row, const QString &stationCaption, QWidget *parent)
 {
+    // Compact enough for a 1024 pixel wide window with the captions on one line: the station
+    // box takes what is left, the latitude boxes hold a few characters.
+    auto fixed = [&](const char *name, int width) {
+        QLineEdit *e = box(QString::fromLatin1(name), width, parent);
+        e->setMaximumWidth(width);
+        row->addWidget(e);
+    };
     row->addWidget(caption(stationCaption, true, parent));
-    row->addWidget(box(QStringLiteral("EEstacion"), 120, parent), 3);
-    row->addSpacing(12);
+    row->addWidget(box(QStringLiteral("EEstacion"), 110, parent), 3);
+    row->addSpacing(8);
     row->addWidget(caption(QStringLiteral("Latitud:"), true, parent));
     row->addWidget(caption(QStringLiteral("Grados:"), false, parent));
-    row->addWidget(box(QStringLiteral("EGrados"), 44, parent));
+    fixed("EGrados", 52);
     row->addWidget(caption(QStringLiteral("Minutos:"), false, parent));
-    row->addWidget(box(QStringLiteral("EMinutos"), 44, parent));
+    fixed("EMinutos", 52);
     row->addWidget(caption(QStringLiteral("Hemisferio:"), false, parent));
-    row->addWidget(box(QStringLiteral("EHemisferio"), 36, parent));
+    fixed("EHemisferio", 36);
 }
 
 QGridLayout *placeGrid(QWidget *parent, bool readOnly)

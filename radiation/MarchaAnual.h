@@ -47,9 +47,6 @@ bool algunaVacia(const Screen &screen, const QString &prefix, int count);
 // Empties prefix1..N.
 void vaciarFila(Screen &screen, const QString &prefix, int count);
 
-// Narrows the top row of a module screen so that it fits a 1024 pixel wide window: the station
-// caption may wrap, the station box may shrink, the controls sit closer together.
-void compactarFilaSuperior(Screen &screen, QHBoxLayout *extra);
 
 } // namespace MarchaAnual
 

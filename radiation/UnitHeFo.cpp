@@ -31,7 +31,6 @@ TFHeFo::TFHeFo(ScreenHost &host)
 void TFHeFo::build()
 {
     QHBoxLayout *extra = addTopRow(QStringLiteral("Nombre de la Estación:"));
-    MarchaAnual::compactarFilaSuperior(*this, extra);
     // The threshold in hours: the caption over its narrow box.
     auto *umbral = new QVBoxLayout();
     umbral->setSpacing(1);

@@ -28,7 +28,7 @@ TFIngresoInformacionRadiacion::TFIngresoInformacionRadiacion(ScreenHost &host)
 
 void TFIngresoInformacionRadiacion::build()
 {
-    MarchaAnual::compactarFilaSuperior(*this, addTopRow(QStringLiteral("Nombre de la Estación:")));
+    addTopRow(QStringLiteral("Nombre de la Estación:"));
 
     // Effective heliophany, hours a day, July to June.
     auto *entrada = new kit::MonthTable(QStringLiteral("Panel1"), kit::monthsJulJun, QString(), 150, this);
