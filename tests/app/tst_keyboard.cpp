@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "TestApp.h"
 #include "app/Unit1.h"
 #include "app/UnitInicial.h"
@@ -20,6 +21,7 @@ class TestKeyboard : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { verdeval::test::failOnQtWarnings(); }
     void enterPressesFocusedControl_data();
     void enterPressesFocusedControl();
     void splashKeys_data();
@@ -193,7 +195,7 @@ void TestKeyboard::failedBoxGetsTheFocus()
         s.setText("EHE", "12");
     s.setText(badBox, "7,5");
     s.control("EEstacion")->setFocus();
-    click(s, "BCalcular");
+    QVERIFY(click(s, "BCalcular"));
     QCOMPARE(app.dialogs->last().text, QString("'7,5' is not a valid floating point value."));
     auto *box = qobject_cast<QLineEdit *>(s.control(badBox));
     QCOMPARE(QApplication::focusWidget(), box);

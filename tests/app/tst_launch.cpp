@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "TestApp.h"
 #include "app/Unit1.h"
 #include "platform/Screen.h"
@@ -14,6 +15,7 @@ class TestLaunch : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { verdeval::test::failOnQtWarnings(); }
     void launch_data();
     void launch();
     void waterBalanceSum();
@@ -85,7 +87,7 @@ void TestLaunch::launch()
     fillLocation(index.DatosLocalidad());
     app->start();
     index.present();
-    click(index, label);
+    QVERIFY(click(index, label));
 
     const TDatosLocalidad &loc = index.DatosLocalidad();
     QCOMPARE(visibleScreens(*app), (QStringList{"TFInicial", shown}));
@@ -116,7 +118,7 @@ void TestLaunch::waterBalanceSum()
     TFIndice &index = app->FIndice();
     fillLocation(index.DatosLocalidad());
     index.present();
-    click(index, "Label3");
+    QVERIFY(click(index, "Label3"));
     QCOMPARE(index.DatosLocalidad().EPPT, QString("998.9"));
     QCOMPARE(app->screen("TFBHC")->text("EPPT"), QString("998.9"));
     QVERIFY(app.dialogs->shown.isEmpty());
@@ -125,7 +127,7 @@ void TestLaunch::waterBalanceSum()
     index.present();
     index.DatosLocalidad().PP[4] = "65,3";
     app->screen("TFBHC")->closeScreen();
-    click(index, "Label3");
+    QVERIFY(click(index, "Label3"));
     QCOMPARE(app.dialogs->last().describe(), QString("Verdeval | '65,3' is not a valid floating point value. | OK"));
     QVERIFY(index.isVisible());
     QVERIFY(!app->screen("TFBHC")->isVisible());
@@ -138,7 +140,7 @@ void TestLaunch::waterBalanceRightAfterStart()
     app->start();
     TFIndice &index = app->FIndice();
     index.present();
-    click(index, "Label3");
+    QVERIFY(click(index, "Label3"));
     QCOMPARE(app.dialogs->texts(), QStringList{"'' is not a valid floating point value."});
     QCOMPARE(visibleScreens(*app), (QStringList{"TFInicial", "TFIndice"}));
     QVERIFY(index.DatosLocalidad().EPPT.isEmpty());
@@ -168,7 +170,7 @@ void TestLaunch::emptyTextsAfterStart()
     screen.setText(box, "typed before");
     TFIndice &index = app->FIndice();
     index.present();
-    click(index, label);
+    QVERIFY(click(index, label));
     QCOMPARE(screen.text("EEstacion"), QString());
     QCOMPARE(screen.text(box), QString());
 }
@@ -182,8 +184,8 @@ void TestLaunch::climatogramAfterSourceChoice()
     fillLocation(index.DatosLocalidad());
     index.DatosLocalidad().T.assign(QString("22 21.1 17.7 14 9.9 7.5 7.1 8.8 10.7 14.1 17.2 20.2").split(' '));
     index.present();
-    type(index, "ComboBox3", "CD");
-    click(index, "Label16");
+    QVERIFY(type(index, "ComboBox3", "CD"));
+    QVERIFY(click(index, "Label16"));
     Screen &climatogram = *app->screen("TFClimatograma");
     QCOMPARE(climatogram.text("EEstacion"), QString());
     QCOMPARE(row(climatogram, "EPP"), QString("140.9 95.3 132.3 65.3 62.8 32.9 38 43.7 66.1 113.3 105.3 103"));

@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "TestApp.h"
 #include "app/UnitInicial.h"
 #include "platform/Screen.h"
@@ -14,6 +15,7 @@ class TestNavigation : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { verdeval::test::failOnQtWarnings(); }
     void navigate_data();
     void navigate();
     void indexKeepsLocationAcrossClose();
@@ -66,7 +68,7 @@ void TestNavigation::navigate()
         app->screen(name)->present();
     Screen *screen = app->screen(control.section('.', 0, 0));
     QVERIFY(screen);
-    click(*screen, control.section('.', 1));
+    QVERIFY(click(*screen, control.section('.', 1)));
     if (after == "ended") {
         QVERIFY(app->isTerminated());
         QCOMPARE(visibleScreens(*app), QStringList());
@@ -80,13 +82,13 @@ void TestNavigation::indexKeepsLocationAcrossClose()
 {
     TestApp app;
     app->start();
-    click(app->FInicial(), "Entrar");
+    QVERIFY(click(app->FInicial(), "Entrar"));
     Screen &index = *app->screen("TFIndice");
-    type(index, "ComboBox3", "CD");
+    QVERIFY(type(index, "ComboBox3", "CD"));
     index.setText("EEstacion", "Azul");
-    click(index, "BCerrar");
+    QVERIFY(click(index, "BCerrar"));
     QCOMPARE(visibleScreens(*app), QStringList{"TFInicial"});
-    click(app->FInicial(), "Entrar");
+    QVERIFY(click(app->FInicial(), "Entrar"));
     QCOMPARE(index.text("EEstacion"), QString("Azul"));
     QCOMPARE(index.text("ComboBox3"), QString("CD"));
     QVERIFY(index.control("ComboBox2")->isVisible());

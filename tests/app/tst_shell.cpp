@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "TestApp.h"
 #include "app/Unit1.h"
 #include "app/UnitBarraProgreso.h"
@@ -32,6 +33,7 @@ class TestShell : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { verdeval::test::failOnQtWarnings(); }
     void screensCreatedInOrder();
     void startShowsOnlyTheSplash();
     void locationEmptyAtStart();
@@ -90,9 +92,9 @@ void TestShell::startShowsOnlyTheSplash()
     // The other screens exist but lay themselves out only when first needed.
     QVERIFY(!app->screen("TFIngresoInformacion")->isBuilt());
     QVERIFY(app->screen("TFIngresoInformacion")->control("ETMMe12"));
-    click(app->FInicial(), "Entrar");
+    QVERIFY(click(app->FInicial(), "Entrar"));
     QCOMPARE(visibleScreens(*app), (QStringList{"TFInicial", "TFIndice"}));
-    click(app->FInicial(), "Salir");
+    QVERIFY(click(app->FInicial(), "Salir"));
     QVERIFY(app->isTerminated());
     QCOMPARE(visibleScreens(*app), QStringList());
 }
@@ -175,8 +177,8 @@ void TestShell::dataSource()
     TestApp app;
     TFIndice &index = app->FIndice();
     index.present();
-    type(index, "ComboBox3", "CD");
-    type(index, "ComboBox3", source);
+    QVERIFY(type(index, "ComboBox3", "CD"));
+    QVERIFY(type(index, "ComboBox3", source));
     QStringList shown;
     for (const char *list : {"ComboBox2", "combobox1", "CBProv", "cbloc", "Label9"})
         if (index.control(QString::fromLatin1(list))->isVisible())
@@ -195,8 +197,8 @@ void TestShell::sourceChoiceKeepsSeries()
     loc.PP.assign(QString("1 2 3 4 5 6 7 8 9 10 11 12").split(' '));
     loc.TMa.assign(QString("a b c d e f g h i j k l").split(' '));
     index.showLocation();
-    type(index, "combobox1", "Az");
-    type(index, "ComboBox3", "CD");
+    QVERIFY(type(index, "combobox1", "Az"));
+    QVERIFY(type(index, "ComboBox3", "CD"));
     for (const char *name : {"EEstacion", "EGrados", "EMinutos", "EHemisferio", "EGradosL", "EMinutosL", "EAltitud"})
         QCOMPARE(index.text(QString::fromLatin1(name)), QString());
     QVERIFY(loc.EEstacion.isEmpty() && loc.EAltitud.isEmpty() && loc.EPPT.isEmpty() && loc.ETT.isEmpty());
@@ -210,7 +212,7 @@ void TestShell::driveWithoutDatabase()
     TestApp app;
     TFIndice &index = app->FIndice();
     index.present();
-    type(index, "ComboBox3", "G");
+    QVERIFY(type(index, "ComboBox3", "G"));
     QCOMPARE(app.dialogs->shown.size(), 1);
     const ShownDialog &d = app.dialogs->last();
     QCOMPARE(d.caption, QString("Verdeval"));

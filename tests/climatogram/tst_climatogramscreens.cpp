@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "ScreenChecks.h"
 #include "TestApp.h"
 #include "output/Chart.h"
@@ -15,6 +16,7 @@ class TestClimatogramScreens : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { verdeval::test::failOnQtWarnings(); }
     void controls_data();
     void controls();
     void texts_data();
@@ -58,7 +60,7 @@ void TestClimatogramScreens::controls()
     QFETCH(int, count);
     QFETCH(QString, kind);
     QFETCH(bool, shown);
-    checkControls(screen, name, count, kind, shown);
+    QVERIFY(checkControls(screen, name, count, kind, shown));
 }
 
 void TestClimatogramScreens::texts_data()
@@ -82,7 +84,7 @@ void TestClimatogramScreens::texts()
     QFETCH(QString, screen);
     QFETCH(QString, name);
     QFETCH(QString, text);
-    checkText(screen, name, text);
+    QVERIFY(checkText(screen, name, text));
 }
 
 void TestClimatogramScreens::noCalcular()

@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "ScreenChecks.h"
 #include "TestApp.h"
 #include "evapotranspiration/UnitGraficoETP.h"
@@ -19,6 +20,7 @@ class TestEtpScreens : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { verdeval::test::failOnQtWarnings(); }
     void controls_data();
     void controls();
     void texts_data();
@@ -80,7 +82,7 @@ void TestEtpScreens::controls()
     QFETCH(QString, name);
     QFETCH(int, count);
     QFETCH(QString, kind);
-    checkControls(screen, name, count, kind);
+    QVERIFY(checkControls(screen, name, count, kind));
 }
 
 void TestEtpScreens::texts_data()
@@ -128,7 +130,7 @@ void TestEtpScreens::texts()
     QFETCH(QString, screen);
     QFETCH(QString, name);
     QFETCH(QString, text);
-    checkText(screen, name, text);
+    QVERIFY(checkText(screen, name, text));
 }
 
 void TestEtpScreens::series_data()

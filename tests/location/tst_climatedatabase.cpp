@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "ClimateDbFixture.h"
 #include "location/ClimateDatabase.h"
 #include "location/DriveMap.h"
@@ -101,6 +102,7 @@ private:
 
 void TestClimateDatabase::init()
 {
+    verdeval::test::failOnQtWarnings();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
 }

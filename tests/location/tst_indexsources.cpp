@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "ClimateDbFixture.h"
 #include "TestApp.h"
 #include "app/Unit1.h"
@@ -23,6 +24,7 @@ class TestIndexSources : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { verdeval::test::failOnQtWarnings(); }
     void provinceListAsShown();
     void catalogueStation_data();
     void catalogueStation();
@@ -56,18 +58,17 @@ private:
             db.addRealStations();
             db.close();
         }
-        void choose(TFIndice &index) const
+        [[nodiscard]] bool choose(TFIndice &index) const
         {
             attach(index);
-            type(index, "ComboBox3", "C");
+            return type(index, "ComboBox3", "C");
         }
     };
     // "CD", "Buenos Aires", "Azul", picked from the lists as a user does.
-    static void chooseAzul(TFIndice &index)
+    [[nodiscard]] static bool chooseAzul(TFIndice &index)
     {
-        pick(index, "ComboBox3", "CD");
-        pick(index, "ComboBox2", "Buenos Aires");
-        pick(index, "combobox1", "Azul");
+        return pick(index, "ComboBox3", "CD") && pick(index, "ComboBox2", "Buenos Aires")
+               && pick(index, "combobox1", "Azul");
     }
     static QString shown(const TFIndice &index)
     {
@@ -85,7 +86,7 @@ void TestIndexSources::provinceListAsShown()
     TestApp app;
     TFIndice &index = app->FIndice();
     index.present();
-    pick(index, "ComboBox3", "CD");
+    QVERIFY(pick(index, "ComboBox3", "CD"));
     auto *provinces = qobject_cast<QComboBox *>(index.control("ComboBox2"));
     QVERIFY(provinces->isVisible());
     QCOMPARE(provinces->currentText(), QString());
@@ -94,15 +95,15 @@ void TestIndexSources::provinceListAsShown()
              QString("Buenos Aires|Catamarca|Chaco|Chubut|Córdoba|Corrientes|Entre Ríos|Formosa|Jujuy|La Pampa|"
                      "La Rioja|Mendoza|Misiones|Salta|San Juan|San Luis|Santa Cruz|Santa Fé|Santiago del Estero|"
                      "Tucumán|DATOS PROPIOS"));
-    pick(index, "ComboBox2", "Chubut");
+    QVERIFY(pick(index, "ComboBox2", "Chubut"));
     QCOMPARE(items(index, "combobox1").join('|'), QString("Comodoro Rivadavia|Esquel|Paso de los Indios|Trelew"));
-    pick(index, "combobox1", "Esquel");
+    QVERIFY(pick(index, "combobox1", "Esquel"));
     QCOMPARE(index.text("EEstacion"), QString("Esquel"));
     // The whole prompt fits its list.
     QVERIFY(provinces->width() >= provinces->fontMetrics().horizontalAdvance(provinces->lineEdit()->placeholderText()));
     // Another source and back: the province list is still offered.
-    pick(index, "ComboBox3", "D");
-    pick(index, "ComboBox3", "CD");
+    QVERIFY(pick(index, "ComboBox3", "D"));
+    QVERIFY(pick(index, "ComboBox3", "CD"));
     QCOMPARE(items(index, "ComboBox2").size(), 21);
 }
 
@@ -138,13 +139,13 @@ void TestIndexSources::catalogueStation()
     TestApp app;
     TFIndice &index = app->FIndice();
     index.present();
-    type(index, "ComboBox3", "CD");
+    QVERIFY(type(index, "ComboBox3", "CD"));
     if (!province.isEmpty()) {
-        type(index, "ComboBox2", province);
+        QVERIFY(type(index, "ComboBox2", province));
         auto *stations = qobject_cast<QComboBox *>(index.control("combobox1"));
         QVERIFY(stations->findText(station) >= 0);
     }
-    type(index, "combobox1", station);
+    QVERIFY(type(index, "combobox1", station));
     if (place.contains('|'))
         QCOMPARE(shown(index), place);
     else
@@ -161,9 +162,9 @@ void TestIndexSources::partialNameChangesNothing()
 {
     TestApp app;
     TFIndice &index = app->FIndice();
-    chooseAzul(index);
-    type(index, "combobox1", "Azu");
-    type(index, "combobox1", "azul");
+    QVERIFY(chooseAzul(index));
+    QVERIFY(type(index, "combobox1", "Azu"));
+    QVERIFY(type(index, "combobox1", "azul"));
     QCOMPARE(shown(index), QString("Azul|36|45|S|59|50|132"));
 }
 
@@ -171,9 +172,9 @@ void TestIndexSources::provinceChangeKeepsSeries()
 {
     TestApp app;
     TFIndice &index = app->FIndice();
-    chooseAzul(index);
+    QVERIFY(chooseAzul(index));
     index.DatosLocalidad().EPPT = "1003.9";
-    type(index, "ComboBox2", "Catamarca");
+    QVERIFY(type(index, "ComboBox2", "Catamarca"));
     QCOMPARE(shown(index), QString("||||||"));
     QCOMPARE(index.text("combobox1"), QString());
     auto *stations = qobject_cast<QComboBox *>(index.control("combobox1"));
@@ -182,7 +183,7 @@ void TestIndexSources::provinceChangeKeepsSeries()
     QCOMPARE(index.DatosLocalidad().PP[1], QString("140.9"));
     QCOMPARE(index.DatosLocalidad().T[1], QString("22"));
     QVERIFY(index.DatosLocalidad().EPPT.isEmpty());
-    type(index, "ComboBox2", "Nowhere");
+    QVERIFY(type(index, "ComboBox2", "Nowhere"));
     QCOMPARE(stations->count(), 0);
 }
 
@@ -199,8 +200,8 @@ void TestIndexSources::stationWithoutNormals()
     QFETCH(QString, station);
     TestApp app;
     TFIndice &index = app->FIndice();
-    chooseAzul(index);
-    type(index, "combobox1", station);
+    QVERIFY(chooseAzul(index));
+    QVERIFY(type(index, "combobox1", station));
     QCOMPARE(index.text("EEstacion"), station);
     QVERIFY(!index.text("EGrados").isEmpty());
     QCOMPARE(app.dialogs->shown.size(), 1);
@@ -215,8 +216,8 @@ void TestIndexSources::ownDataFromProvinceList()
     TestApp app;
     TFIndice &index = app->FIndice();
     index.present();
-    type(index, "ComboBox3", "CD");
-    type(index, "ComboBox2", "DATOS PROPIOS");
+    QVERIFY(type(index, "ComboBox3", "CD"));
+    QVERIFY(type(index, "ComboBox2", "DATOS PROPIOS"));
     QCOMPARE(app.dialogs->shown.size(), 2);
     QCOMPARE(app.dialogs->shown.at(0).describe(),
              QString("ATENCIÓN | Debe ingresar los datos en los cuadros de precipitación y temperatura, utilizando el "
@@ -231,9 +232,9 @@ void TestIndexSources::databaseProvincesOnce()
     TestApp app;
     TFIndice &index = app->FIndice();
     index.present();
-    drive.choose(index);
-    type(index, "ComboBox3", "CD");
-    type(index, "ComboBox3", "C");
+    QVERIFY(drive.choose(index));
+    QVERIFY(type(index, "ComboBox3", "CD"));
+    QVERIFY(type(index, "ComboBox3", "C"));
     auto *provinces = qobject_cast<QComboBox *>(index.control("CBProv"));
     QStringList items;
     for (int k = 0; k < provinces->count(); ++k)
@@ -255,14 +256,14 @@ void TestIndexSources::databaseLoad()
     TFIndice &index = app->FIndice();
     index.present();
     drive.attach(index);
-    type(index, "ComboBox3", "C");
-    type(index, "CBProv", "Buenos Aires");
+    QVERIFY(type(index, "ComboBox3", "C"));
+    QVERIFY(type(index, "CBProv", "Buenos Aires"));
     auto *localities = qobject_cast<QComboBox *>(index.control("cbloc"));
     QCOMPARE(localities->count(), 2);
     // Choosing a province does not touch the location.
     QCOMPARE(shown(index), QString("||||||"));
 
-    type(index, "cbloc", "Junín");
+    QVERIFY(type(index, "cbloc", "Junín"));
     QCOMPARE(shown(index), QString("Junín|34|34|S|60|55|81"));
     const TDatosLocalidad &loc = index.DatosLocalidad();
     QCOMPARE(loc.T.list().join(' '), QString("23.0 21.7 19.7 15.8 12.4 9.3 8.6 10.7 12.9 16.3 19.4 22.0"));
@@ -277,7 +278,7 @@ void TestIndexSources::databaseLoad()
     // Whole numbers read back with one decimal; a second load runs the bar from 0 again.
     int lowest = 100;
     connect(wait.ProgressBar1(), &QProgressBar::valueChanged, this, [&](int v) { lowest = std::min(lowest, v); });
-    type(index, "cbloc", "Bahía Blanca");
+    QVERIFY(type(index, "cbloc", "Bahía Blanca"));
     QCOMPARE(lowest, 0);
     QCOMPARE(index.DatosLocalidad().VV.list().join(' '), QString("21.6 18.6 18.0 15.9 15.5 17.4 16.6 18.8 18.3 18.3 19.2 20.5"));
 }
@@ -287,16 +288,16 @@ void TestIndexSources::databaseMissingSeriesAndJanuary()
     RealDrive drive;
     TestApp app;
     TFIndice &index = app->FIndice();
-    drive.choose(index);
-    type(index, "CBProv", "Entre Ríos");
-    type(index, "cbloc", "Paraná Inta");
+    QVERIFY(drive.choose(index));
+    QVERIFY(type(index, "CBProv", "Entre Ríos"));
+    QVERIFY(type(index, "cbloc", "Paraná Inta"));
     const TDatosLocalidad &loc = index.DatosLocalidad();
     QCOMPARE(loc.HR.list().join('|'), QString("|||||||||||"));
     QCOMPARE(loc.PA.list().join('|'), QString("|||||||||||"));
     QCOMPARE(loc.HE[1], QString("9.0"));
     // A series without January stays as read.
-    type(index, "CBProv", "Misiones");
-    type(index, "cbloc", "Oberá");
+    QVERIFY(type(index, "CBProv", "Misiones"));
+    QVERIFY(type(index, "cbloc", "Oberá"));
     QCOMPARE(loc.T.list().join('|'), QString("||23.3|20.7|16.9|15.7|||18.8|21.1|22.9|24.7"));
     QVERIFY(app.dialogs->shown.isEmpty());
 }
@@ -316,9 +317,9 @@ void TestIndexSources::databaseBadMonthStopsLoad()
     TDatosLocalidad &loc = index.DatosLocalidad();
     loc.TMa.assign(QString("a b c d e f g h i j k l").split(' '));
     drive.attach(index);
-    type(index, "ComboBox3", "C");
-    type(index, "CBProv", "Buenos Aires");
-    type(index, "cbloc", "Junín");
+    QVERIFY(type(index, "ComboBox3", "C"));
+    QVERIFY(type(index, "CBProv", "Buenos Aires"));
+    QVERIFY(type(index, "cbloc", "Junín"));
     QCOMPARE(app.dialogs->last().describe(), QString("Verdeval | '' is not a valid floating point value. | OK"));
     QCOMPARE(shown(index), QString("Junín|34|33|S|60|55|81"));
     QCOMPARE(loc.PP[1], QString("132.3"));
@@ -347,19 +348,19 @@ void TestIndexSources::databaseUnknownOrHostileNames()
     RealDrive drive;
     TestApp app;
     TFIndice &index = app->FIndice();
-    drive.choose(index);
-    type(index, "CBProv", "Buenos Aires");
-    type(index, "cbloc", "Junín");
-    type(index, "CBProv", province);
-    type(index, "cbloc", QString());
-    type(index, "cbloc", locality);
+    QVERIFY(drive.choose(index));
+    QVERIFY(type(index, "CBProv", "Buenos Aires"));
+    QVERIFY(type(index, "cbloc", "Junín"));
+    QVERIFY(type(index, "CBProv", province));
+    QVERIFY(type(index, "cbloc", QString()));
+    QVERIFY(type(index, "cbloc", locality));
     QCOMPARE(shown(index), QString("||0|S|||"));
     QCOMPARE(index.DatosLocalidad().PP.list().join('|'), QString("|||||||||||"));
     QVERIFY(app.dialogs->shown.isEmpty());
     // The file still answers as before.
-    type(index, "CBProv", "Buenos Aires");
-    type(index, "cbloc", QString());
-    type(index, "cbloc", "Junín");
+    QVERIFY(type(index, "CBProv", "Buenos Aires"));
+    QVERIFY(type(index, "cbloc", QString()));
+    QVERIFY(type(index, "cbloc", "Junín"));
     QCOMPARE(index.text("EEstacion"), QString("Junín"));
 }
 
@@ -377,7 +378,9 @@ void TestIndexSources::databaseFailures()
     QFETCH(QString, kind);
     Drive drive;
     if (kind == "corrupt") {
-        writeFile(drive.path(), QByteArray("Standard Jet DB\0\0\0 not an SQLite file", 40));
+        // A desktop database of another kind: its header, NUL bytes included, then text.
+        static const char header[] = "Standard Jet DB\0\0\0 not an SQLite file";
+        writeFile(drive.path(), QByteArray(header, sizeof header - 1));
     } else if (kind != "none") {
         ClimateDbFixture db(drive.path(), kind == "noTable" ? QStringList{"HumRel"} : QStringList{"LocPorProv.latmin"});
         db.close();
@@ -386,7 +389,7 @@ void TestIndexSources::databaseFailures()
     TFIndice &index = app->FIndice();
     index.present();
     drive.attach(index);
-    type(index, "ComboBox3", "C");
+    QVERIFY(type(index, "ComboBox3", "C"));
     QCOMPARE(app.dialogs->shown.size(), 1);
     const ShownDialog &d = app.dialogs->last();
     QCOMPARE(d.caption, QString("Verdeval"));
@@ -404,27 +407,27 @@ void TestIndexSources::placesNeverMix()
     TestApp app;
     TFIndice &index = app->FIndice();
     index.present();
-    drive.choose(index);
-    type(index, "CBProv", "Buenos Aires");
-    type(index, "cbloc", "Junín");
+    QVERIFY(drive.choose(index));
+    QVERIFY(type(index, "CBProv", "Buenos Aires"));
+    QVERIFY(type(index, "cbloc", "Junín"));
     Screen &radiation = *app->screen("TFIngresoInformacionRadiacion");
     Screen &etp = *app->screen("TFIngresoInformacion");
-    click(index, "Label1");
+    QVERIFY(click(index, "Label1"));
     QCOMPARE(row(radiation, "EHE"), QString("4.8 6.0 6.7 7.2 8.7 8.9 9.4 8.9 7.4 6.6 5.4 4.6"));
     index.present();
-    click(index, "Label2");
+    QVERIFY(click(index, "Label2"));
     QCOMPARE(row(etp, "ETMMa"), QString("29.8 28.4 26.6 22.6 19.0 15.5 15.0 17.7 19.7 22.7 26.0 28.8"));
     QCOMPARE(row(etp, "EVV").right(4), QString("13.4"));
 
     index.present();
-    type(index, "ComboBox3", "CD");
+    QVERIFY(type(index, "ComboBox3", "CD"));
     QVERIFY(!index.database());
     QVERIFY(!index.control("CBProv")->isVisible() && !index.control("cbloc")->isVisible());
-    chooseAzul(index);
-    click(index, "Label1");
+    QVERIFY(chooseAzul(index));
+    QVERIFY(click(index, "Label1"));
     QCOMPARE(row(radiation, "EHE"), QString(11, ' '));
     index.present();
-    click(index, "Label2");
+    QVERIFY(click(index, "Label2"));
     QCOMPARE(row(etp, "ETMMe"), QString("22 21.1 17.7 14 9.9 7.5 7.1 8.8 10.7 14.1 17.2 20.2"));
     for (const char *prefix : {"ETMMa", "ETMMi", "EHE", "EHR", "EPA", "EVV"})
         QCOMPARE(row(etp, QString::fromLatin1(prefix)), QString(11, ' '));
@@ -438,14 +441,14 @@ void TestIndexSources::placesNeverMix()
     own.setText("EAltitud", "");
     fillRow(own, "EPP", "10 10 10 10 10 10 10 10 10 10 10 10");
     fillRow(own, "ET", "20 20 20 20 20 20 20 20 20 20 20 20");
-    click(own, "Button1");
+    QVERIFY(click(own, "Button1"));
     QCOMPARE(index.text("EEstacion"), QString("Mi campo"));
-    click(index, "Label2");
+    QVERIFY(click(index, "Label2"));
     QCOMPARE(row(etp, "ETMMe"), QString("20 20 20 20 20 20 20 20 20 20 20 20"));
     QCOMPARE(row(etp, "ETMMa"), QString(11, ' '));
     QCOMPARE(etp.text("EAE"), QString());
     index.present();
-    click(index, "Label3");
+    QVERIFY(click(index, "Label3"));
     QCOMPARE(row(*app->screen("TFBHC"), "EPP"), QString("10 10 10 10 10 10 10 10 10 10 10 10"));
     QCOMPARE(app->screen("TFBHC")->text("EPPT"), QString("120"));
 }
@@ -462,14 +465,14 @@ void TestIndexSources::databaseFileUnchanged()
     {
         TestApp app;
         TFIndice &index = app->FIndice();
-        drive.choose(index);
+        QVERIFY(drive.choose(index));
         for (const char *p : {"Buenos Aires", "Córdoba", "Misiones"}) {
-            type(index, "CBProv", QString::fromUtf8(p));
+            QVERIFY(type(index, "CBProv", QString::fromUtf8(p)));
             auto *localities = qobject_cast<QComboBox *>(index.control("cbloc"));
             for (int k = 0; k < localities->count(); ++k)
-                type(index, "cbloc", localities->itemText(k));
+                QVERIFY(type(index, "cbloc", localities->itemText(k)));
         }
-        type(index, "ComboBox3", "CD");
+        QVERIFY(type(index, "ComboBox3", "CD"));
     }
     QCOMPARE(digest(), before);
 }

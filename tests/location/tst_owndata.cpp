@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "TestApp.h"
 #include "app/Unit1.h"
 #include "location/UnitIngresoDatosGenericos.h"
@@ -14,6 +15,7 @@ class TestOwnData : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { verdeval::test::failOnQtWarnings(); }
     void precipitationCapture();
     void precipitationCaptureStopsAtBadMonth();
     void temperatureCapture_data();
@@ -47,7 +49,7 @@ void TestOwnData::precipitationCapture()
     TestApp app;
     auto &own = app->FIngresoDatosGenericos();
     fillRow(own, "EPP", kPP);
-    leave(own, "EPP12");
+    QVERIFY(leave(own, "EPP12"));
     QCOMPARE(own.text("EPPT"), QString("120"));
     QVERIFY(!own.box("EPPT")->isEnabled());
     QVERIFY(app.dialogs->shown.isEmpty());
@@ -58,9 +60,9 @@ void TestOwnData::precipitationCaptureStopsAtBadMonth()
     TestApp app;
     auto &own = app->FIngresoDatosGenericos();
     fillRow(own, "EPP", kPP);
-    leave(own, "EPP12");
+    QVERIFY(leave(own, "EPP12"));
     own.setText("EPP5", "7,5");
-    leave(own, "EPP12");
+    QVERIFY(leave(own, "EPP12"));
     QCOMPARE(app.dialogs->last().describe(), QString("Verdeval | '7,5' is not a valid floating point value. | OK"));
     QCOMPARE(own.text("EPPT"), QString("120"));
 }
@@ -81,7 +83,7 @@ void TestOwnData::temperatureCapture()
     TestApp app;
     auto &own = app->FIngresoDatosGenericos();
     fillRow(own, "ET", temperatures);
-    leave(own, "ET12");
+    QVERIFY(leave(own, "ET12"));
     QCOMPARE(own.text("ETT"), annual);
     QVERIFY(app.dialogs->shown.isEmpty());
 }
@@ -126,13 +128,13 @@ void TestOwnData::confirmHandsOverCurrentBoxes()
     own.present();
     fillPlace(own);
     fillRow(own, "EPP", kPP);
-    leave(own, "EPP12");
+    QVERIFY(leave(own, "EPP12"));
     fillRow(own, "ET", kT);
-    leave(own, "ET12");
+    QVERIFY(leave(own, "ET12"));
     // March edited after December was left: the location gets what the box now says, and a
     // total that matches it.
     own.setText("EPP3", "40.5");
-    click(own, "Button1");
+    QVERIFY(click(own, "Button1"));
 
     const TDatosLocalidad &loc = app->FIndice().DatosLocalidad();
     QCOMPARE(loc.PP.list().join(' '), QString("10 10 40.5 10 10 10 10 10 10 10 10 10"));
@@ -171,7 +173,7 @@ void TestOwnData::confirmRefusesMissingOrBadMonths()
     fillRow(own, "EPP", kPP);
     fillRow(own, "ET", kT);
     own.setText(box, value);
-    click(own, "Button1");
+    QVERIFY(click(own, "Button1"));
     QCOMPARE(app.dialogs->last().describe(), message);
     const TDatosLocalidad &loc = app->FIndice().DatosLocalidad();
     QVERIFY(loc.EEstacion.isEmpty() && loc.EPPT.isEmpty() && loc.ETT.isEmpty());
@@ -186,7 +188,7 @@ void TestOwnData::confirmAcceptsEmptyName()
     own.present();
     fillRow(own, "EPP", kPP);
     fillRow(own, "ET", kT);
-    click(own, "Button1");
+    QVERIFY(click(own, "Button1"));
     const TDatosLocalidad &loc = app->FIndice().DatosLocalidad();
     QCOMPARE(loc.EEstacion, QString());
     QCOMPARE(loc.EPPT, QString("120"));

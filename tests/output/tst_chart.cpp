@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "PdfText.h"
 #include "output/Chart.h"
 #include "platform/core/NumberText.h"
@@ -31,6 +32,7 @@ class TestChart : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { verdeval::test::failOnQtWarnings(); }
     void dateAxisLabels_data();
     void dateAxisLabels();
     void datesBeyondDecemberFollowIt();

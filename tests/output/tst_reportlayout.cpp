@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "PdfText.h"
 #include "TestApp.h"
 #include "output/Chart.h"
@@ -51,6 +52,7 @@ class TestReportLayout : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { verdeval::test::failOnQtWarnings(); }
     void initTestCase();
     void pdfCarriesTheCaptions_data();
     void pdfCarriesTheCaptions();

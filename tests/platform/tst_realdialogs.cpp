@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "app/Unit1.h"
 #include "app/VerdevalApp.h"
 #include "location/UnitIngresoDatosGenericos.h"
@@ -23,6 +24,7 @@ class TestRealDialogs : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { verdeval::test::failOnQtWarnings(); }
     void initTestCase();
     void messageBoxes_data();
     void messageBoxes();

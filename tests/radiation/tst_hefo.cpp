@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "PdfText.h"
 #include "TestApp.h"
 #include "output/Chart.h"
@@ -53,7 +54,7 @@ struct PantallaHeFo {
         screen.setText(QStringLiteral("EHemisferio"), hemisferio);
         screen.setText(QStringLiteral("EHE"), umbral);
     }
-    void calcular() { test::click(screen, QStringLiteral("BCalcular")); }
+    [[nodiscard]] bool calcular() { return test::click(screen, QStringLiteral("BCalcular")); }
     ChartSeries *series(int k) const { return screen.Chart1().series(QStringLiteral("Series%1").arg(k)); }
     // The three lines: heliophany / photoperiod / threshold.
     QString lines() const { return line(series(1)) + " / " + line(series(2)) + " / " + line(series(3)); }
@@ -66,6 +67,7 @@ class TestHeFo : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { verdeval::test::failOnQtWarnings(); }
     void calculates_data();
     void calculates();
     void thresholdDrawsAStraightLine();
@@ -97,7 +99,7 @@ void TestHeFo::calculates()
     QFETCH(QString, era);
     PantallaHeFo h;
     h.place(QStringLiteral("Azul"), grados, minutos, hemisferio, QStringLiteral("12"));
-    h.calcular();
+    QVERIFY(h.calcular());
     QCOMPARE(h.app.dialogs->texts(), QStringList());
     QCOMPARE(heliofania(h.screen), erg);
     QCOMPARE(fotoperiodo(h.screen), era);
@@ -108,7 +110,7 @@ void TestHeFo::thresholdDrawsAStraightLine()
 {
     PantallaHeFo h;
     h.place(QStringLiteral("Azul"), QStringLiteral("34"), QStringLiteral("35"), QStringLiteral("S"), QStringLiteral("12"));
-    h.calcular();
+    QVERIFY(h.calcular());
     QCOMPARE(h.screen.Chart1().titleLines(), QStringList{kTitulo});
     QCOMPARE(h.series(3)->describe(), "166:12 172:12 196:12 227:12 258:12 265.77:12 288:12 319:12 349:12 355:12 380:12 "
                                       "411:12 439:12 444.35:12 470:12 500:12 531:12");
@@ -166,10 +168,10 @@ void TestHeFo::failures()
     QFETCH(QString, lines);
     PantallaHeFo h;
     h.place(QStringLiteral("Azul"), QStringLiteral("34"), QStringLiteral("35"), QStringLiteral("S"), QStringLiteral("12"));
-    h.calcular();
+    QVERIFY(h.calcular());
     h.place(QStringLiteral("Tandil"), QStringLiteral("60"), QStringLiteral("0"), QStringLiteral("N"), QStringLiteral("10"));
     h.screen.setText(box, value);
-    h.calcular();
+    QVERIFY(h.calcular());
 
     QStringList shown;
     for (const test::ShownDialog &d : h.app.dialogs->shown)
@@ -184,7 +186,7 @@ void TestHeFo::closingEmptiesThresholdRowsAndChart()
 {
     PantallaHeFo h;
     h.place(QStringLiteral("Azul"), QStringLiteral("34"), QStringLiteral("35"), QStringLiteral("S"), QStringLiteral("12"));
-    h.calcular();
+    QVERIFY(h.calcular());
     h.screen.closeScreen();
     h.screen.present();
     QCOMPARE(h.screen.text(QStringLiteral("EHE")), QString());
@@ -193,7 +195,7 @@ void TestHeFo::closingEmptiesThresholdRowsAndChart()
     QCOMPARE(h.screen.Chart1().titleLines(), QStringList());
     QCOMPARE(h.screen.text(QStringLiteral("EEstacion")) + " " + h.screen.text(QStringLiteral("EGrados")), "Azul 34");
     // A threshold must be typed again.
-    h.calcular();
+    QVERIFY(h.calcular());
     QCOMPARE(h.app.dialogs->last().text, "Debe ingresar un umbral.");
 }
 
@@ -212,12 +214,12 @@ void TestHeFo::reportCarriesTheScreen()
                        + " / " + (lines.contains(h.screen.text(QStringLiteral("EEstacion"))) ? "title" : "no title");
     };
     h.place(QStringLiteral("Azul"), QStringLiteral("34"), QStringLiteral("35"), QStringLiteral("S"), QStringLiteral("12"));
-    h.calcular();
-    test::click(h.screen, QStringLiteral("BImprimirInforme"));
-    test::click(h.screen, QStringLiteral("BImprimirInforme"));
+    QVERIFY(h.calcular());
+    QVERIFY(test::click(h.screen, QStringLiteral("BImprimirInforme")));
+    QVERIFY(test::click(h.screen, QStringLiteral("BImprimirInforme")));
     h.place(QStringLiteral("Quito"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("N"), QStringLiteral("12"));
-    h.calcular();
-    test::click(h.screen, QStringLiteral("BImprimirInforme"));
+    QVERIFY(h.calcular());
+    QVERIFY(test::click(h.screen, QStringLiteral("BImprimirInforme")));
 
     const QString sur = "Heliofanía " + kNSur + " / Fotoperíodo " + kPSur + " / title";
     QCOMPARE(printed, (QStringList{sur, sur, "Heliofanía " + kNEcuador + " / Fotoperíodo " + kPEcuador + " / title"}));

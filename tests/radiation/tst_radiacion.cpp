@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "PdfText.h"
 #include "TestApp.h"
 #include "output/Chart.h"
@@ -53,7 +54,7 @@ struct PantallaRadiacion {
         screen.setText(QStringLiteral("EMinutos"), minutos);
         screen.setText(QStringLiteral("EHemisferio"), hemisferio);
     }
-    void calcular() { test::click(screen, QStringLiteral("BCalcular")); }
+    [[nodiscard]] bool calcular() { return test::click(screen, QStringLiteral("BCalcular")); }
     ChartSeries *global() const { return screen.Chart1().series(QStringLiteral("Series1")); }
     ChartSeries *astronomica() const { return screen.Chart1().series(QStringLiteral("Series2")); }
     QString title() const { return screen.Chart1().titleLines().join(QLatin1Char('|')); }
@@ -66,6 +67,7 @@ class TestRadiacion : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { verdeval::test::failOnQtWarnings(); }
     void calculates_data();
     void calculates();
     void chartRunsFromJuneToJune();
@@ -100,7 +102,7 @@ void TestRadiacion::calculates()
     PantallaRadiacion r;
     r.place(QStringLiteral("Azul"), grados, minutos, hemisferio);
     test::fillRow(r.screen, QStringLiteral("EHE"), kSiete);
-    r.calcular();
+    QVERIFY(r.calcular());
     QCOMPARE(r.app.dialogs->texts(), QStringList());
     QCOMPARE(ra(r.screen), era);
     QCOMPARE(rg(r.screen), erg);
@@ -111,7 +113,7 @@ void TestRadiacion::chartRunsFromJuneToJune()
     PantallaRadiacion r;
     r.place(QStringLiteral("Azul"), QStringLiteral("34"), QStringLiteral("35"), QStringLiteral("S"));
     test::fillRow(r.screen, QStringLiteral("EHE"), kSiete);
-    r.calcular();
+    QVERIFY(r.calcular());
     QCOMPARE(r.title(), "Azul");
     // Both lines start at X = 166 with the 15 June value and end with it.
     QCOMPARE(positions(r.global()), "166 196 227 258 288 319 349 380 411 439 470 500 531");
@@ -166,12 +168,12 @@ void TestRadiacion::failures()
     PantallaRadiacion r;
     r.place(QStringLiteral("Azul"), QStringLiteral("34"), QStringLiteral("35"), QStringLiteral("S"));
     test::fillRow(r.screen, QStringLiteral("EHE"), kSiete);
-    r.calcular();
+    QVERIFY(r.calcular());
     r.place(QStringLiteral("Tandil"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("N"));
     if (box == QLatin1String("EGrados") && value == QLatin1String("70"))
         r.screen.setText(QStringLiteral("EHemisferio"), QStringLiteral("S"));
     r.screen.setText(box, value);
-    r.calcular();
+    QVERIFY(r.calcular());
 
     QStringList shown;
     for (const test::ShownDialog &d : r.app.dialogs->shown)
@@ -188,7 +190,7 @@ void TestRadiacion::firstCalculationWithoutHeliophany()
     // Before any complete calculation the global line stands at zero.
     PantallaRadiacion r;
     r.place(QStringLiteral("Azul"), QStringLiteral("34"), QStringLiteral("35"), QStringLiteral("S"));
-    r.calcular();
+    QVERIFY(r.calcular());
     QCOMPARE(r.app.dialogs->shown.size(), 1);
     QCOMPARE(ra(r.screen), kRaSur);
     QCOMPARE(rg(r.screen), QString(11, QLatin1Char(' ')));
@@ -201,7 +203,7 @@ void TestRadiacion::closingEmptiesCellsAndChart()
     PantallaRadiacion r;
     r.place(QStringLiteral("Azul"), QStringLiteral("34"), QStringLiteral("35"), QStringLiteral("S"));
     test::fillRow(r.screen, QStringLiteral("EHE"), kSiete);
-    r.calcular();
+    QVERIFY(r.calcular());
     r.screen.closeScreen();
     QCOMPARE(ra(r.screen), QString(15, QLatin1Char(' ')));
     QCOMPARE(rg(r.screen), QString(11, QLatin1Char(' ')));
@@ -211,7 +213,7 @@ void TestRadiacion::closingEmptiesCellsAndChart()
     QCOMPARE(test::row(r.screen, QStringLiteral("EHE")), kSiete);
     QCOMPARE(r.screen.text(QStringLiteral("EGrados")), "34");
     r.screen.present();
-    test::click(r.screen, QStringLiteral("BImprimir"));
+    QVERIFY(test::click(r.screen, QStringLiteral("BImprimir")));
     TForm4 &report = r.app->Form4();
     QCOMPARE(test::row(report, QStringLiteral("ERA"), 16), QString(15, QLatin1Char(' ')));
     QCOMPARE(line(report.QRChart1().series(QStringLiteral("Series1"))), "224 " + kRgSur);
@@ -233,12 +235,12 @@ void TestRadiacion::reportCarriesTheScreen()
     };
     r.place(QStringLiteral("Azul"), QStringLiteral("34"), QStringLiteral("35"), QStringLiteral("S"));
     test::fillRow(r.screen, QStringLiteral("EHE"), kSiete);
-    r.calcular();
-    test::click(r.screen, QStringLiteral("BImprimir"));
-    test::click(r.screen, QStringLiteral("BImprimir"));
+    QVERIFY(r.calcular());
+    QVERIFY(test::click(r.screen, QStringLiteral("BImprimir")));
+    QVERIFY(test::click(r.screen, QStringLiteral("BImprimir")));
     r.place(QStringLiteral("Quito"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("N"));
-    r.calcular();
-    test::click(r.screen, QStringLiteral("BImprimir"));
+    QVERIFY(r.calcular());
+    QVERIFY(test::click(r.screen, QStringLiteral("BImprimir")));
 
     const QString sur = "R. Global " + kRgSur + " / R. Astronómica " + kRaSur + " / title";
     QCOMPARE(printed, (QStringList{sur, sur, "R. Global " + kRgEcuador + " / R. Astronómica " + kRaEcuador + " / title"}));
@@ -258,7 +260,7 @@ void TestRadiacion::commaLocaleKeepsThePoint()
     PantallaRadiacion r;
     r.place(QStringLiteral("Azul"), QStringLiteral("34"), QStringLiteral("35"), QStringLiteral("S"));
     test::fillRow(r.screen, QStringLiteral("EHE"), kSiete);
-    r.calcular();
+    QVERIFY(r.calcular());
     const QString rows = ra(r.screen) + " / " + rg(r.screen);
     QLocale::setDefault(QLocale::c());
     std::setlocale(LC_NUMERIC, saved.constData());

@@ -59,11 +59,17 @@ bool showsText(const QWidget *screen, const QString &text)
     return false;
 }
 
-void checkControls(const QString &screen, const QString &name, int count, const QString &kind, int shown)
+#define SCREEN_CHECK(condition, message)                                                                 \
+    do {                                                                                                  \
+        if (!QTest::qVerify(static_cast<bool>(condition), #condition, qPrintable(message), __FILE__, __LINE__)) \
+            return false;                                                                                 \
+    } while (false)
+
+bool checkControls(const QString &screen, const QString &name, int count, const QString &kind, int shown)
 {
     TestApp app;
     Screen *s = app->screen(screen);
-    QVERIFY2(s, qPrintable(screen));
+    SCREEN_CHECK(s, screen);
     QStringList names;
     for (int k = 1; k <= count; ++k)
         names << name + QString::number(k);
@@ -71,23 +77,25 @@ void checkControls(const QString &screen, const QString &name, int count, const 
         names << name;
     for (const QString &n : names) {
         QWidget *w = s->control(n);
-        QVERIFY2(w, qPrintable(screen + QLatin1Char('.') + n));
-        QCOMPARE(w->objectName(), n);
-        QCOMPARE(controlKind(w), kind);
+        SCREEN_CHECK(w, screen + QLatin1Char('.') + n);
+        SCREEN_CHECK(w->objectName() == n, w->objectName());
+        SCREEN_CHECK(controlKind(w) == kind, n + QStringLiteral(" is a ") + controlKind(w));
         if (shown >= 0)
-            QCOMPARE(!w->isHidden(), shown == 1);
+            SCREEN_CHECK(!w->isHidden() == (shown == 1), n + (w->isHidden() ? QStringLiteral(" is hidden") : QStringLiteral(" shows")));
     }
+    return true;
 }
 
-void checkText(const QString &screen, const QString &name, const QString &text)
+bool checkText(const QString &screen, const QString &name, const QString &text)
 {
     TestApp app;
     Screen *s = app->screen(screen);
-    QVERIFY2(s, qPrintable(screen));
+    SCREEN_CHECK(s, screen);
     if (name.isEmpty())
-        QVERIFY2(showsText(s, text), qPrintable(text));
+        SCREEN_CHECK(showsText(s, text), text);
     else
-        QCOMPARE(s->text(name), text);
+        SCREEN_CHECK(s->text(name) == text, name + QStringLiteral(" shows '") + s->text(name) + QStringLiteral("', not '") + text + QLatin1Char('\''));
+    return true;
 }
 
 } // namespace verdeval::test

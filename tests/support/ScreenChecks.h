@@ -15,12 +15,12 @@ QString controlKind(const QWidget *control);
 // by their text as written or as read on screen (without markup).
 bool showsText(const QWidget *screen, const QString &text);
 
-// Checks, on a fresh application, that the screen has the control `name` (count 0) or the
+// Checks (callers verify the result), on a fresh application, that the screen has the control `name` (count 0) or the
 // controls name1..nameN, each of the given kind, and, when shown is 0 or 1, hidden or not.
-void checkControls(const QString &screen, const QString &name, int count, const QString &kind, int shown = -1);
+[[nodiscard]] bool checkControls(const QString &screen, const QString &name, int count, const QString &kind, int shown = -1);
 
 // Checks, on a fresh application, that the named control shows the text, or (name empty) that
 // some label or button of the screen does.
-void checkText(const QString &screen, const QString &name, const QString &text);
+[[nodiscard]] bool checkText(const QString &screen, const QString &name, const QString &text);
 
 } // namespace verdeval::test

@@ -7,49 +7,63 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QtTest>
 
 namespace verdeval::test {
 
-void click(Screen &screen, const QString &name)
+// Records a failed check of a helper and makes the helper return false.
+#define HELPER_CHECK(condition, message)                                                              \
+    do {                                                                                               \
+        if (!QTest::qVerify(static_cast<bool>(condition), #condition, qPrintable(message), __FILE__, __LINE__)) \
+            return false;                                                                              \
+    } while (false)
+
+bool click(Screen &screen, const QString &name)
 {
     QWidget *w = screen.control(name);
-    QVERIFY2(w, qPrintable(screen.objectName() + QLatin1Char('.') + name));
+    HELPER_CHECK(w, screen.objectName() + QLatin1Char('.') + name);
     if (auto *b = qobject_cast<QAbstractButton *>(w))
         b->click();
     else if (auto *l = qobject_cast<kit::ClickLabel *>(w))
         emit l->clicked();
     else
-        QFAIL(qPrintable(QStringLiteral("not clickable: ") + name));
+        HELPER_CHECK(false, QStringLiteral("not clickable: ") + name);
+    return true;
 }
 
-void type(Screen &screen, const QString &name, const QString &text)
+bool type(Screen &screen, const QString &name, const QString &text)
 {
     QWidget *w = screen.control(name);
-    QVERIFY2(w, qPrintable(screen.objectName() + QLatin1Char('.') + name));
+    HELPER_CHECK(w, screen.objectName() + QLatin1Char('.') + name);
     if (auto *c = qobject_cast<QComboBox *>(w))
         c->setEditText(text);
     else if (auto *e = qobject_cast<QLineEdit *>(w))
         e->setText(text);
     else
-        QFAIL(qPrintable(QStringLiteral("not a box: ") + name));
+        HELPER_CHECK(false, QStringLiteral("not a box: ") + name);
+    return true;
 }
 
-void pick(Screen &screen, const QString &name, const QString &item)
+bool pick(Screen &screen, const QString &name, const QString &item)
 {
     auto *combo = qobject_cast<QComboBox *>(screen.control(name));
-    QVERIFY2(combo, qPrintable(screen.objectName() + QLatin1Char('.') + name));
+    HELPER_CHECK(combo, screen.objectName() + QLatin1Char('.') + name);
     const int row = combo->findText(item, Qt::MatchExactly);
-    QVERIFY2(row >= 0, qPrintable(name + QStringLiteral(" offers no ") + item));
+    HELPER_CHECK(row >= 0, name + QStringLiteral(" offers no ") + item);
     combo->showPopup();
     QAbstractItemView *view = combo->view();
     const QModelIndex index = view->model()->index(row, combo->modelColumn(), view->rootIndex());
     view->scrollTo(index);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-    QTRY_VERIFY_WITH_TIMEOUT(!view->isVisible(), 2000);
-    QCOMPARE(combo->currentText(), item);
+    QDeadlineTimer deadline(2000);
+    while (view->isVisible() && !deadline.hasExpired())
+        QTest::qWait(10);
+    HELPER_CHECK(!view->isVisible(), name + QStringLiteral(": the list stays open"));
+    HELPER_CHECK(combo->currentText() == item, name + QStringLiteral(" shows ") + combo->currentText());
+    return true;
 }
 
 QStringList items(Screen &screen, const QString &name)
@@ -61,12 +75,13 @@ QStringList items(Screen &screen, const QString &name)
     return out;
 }
 
-void leave(Screen &screen, const QString &name)
+bool leave(Screen &screen, const QString &name)
 {
     QWidget *w = screen.control(name);
-    QVERIFY2(w, qPrintable(screen.objectName() + QLatin1Char('.') + name));
+    HELPER_CHECK(w, screen.objectName() + QLatin1Char('.') + name);
     QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(w, &out);
+    return true;
 }
 
 QString row(const Screen &screen, const QString &prefix, int count)

@@ -17,17 +17,21 @@ struct TestApp {
     VerdevalApp &operator*() const { return *app; }
 };
 
+// The helpers that act on a screen check what they act on and return false (having recorded
+// the failure) when they cannot; callers verify the result, so that a failed step stops its
+// test: QVERIFY(click(screen, "BCalcular")).
+
 // Clicks a button or clickable label of a screen by its name.
-void click(Screen &screen, const QString &name);
+[[nodiscard]] bool click(Screen &screen, const QString &name);
 // Types a text into a box or list of a screen by its name (a list's change event runs).
-void type(Screen &screen, const QString &name, const QString &text);
+[[nodiscard]] bool type(Screen &screen, const QString &name, const QString &text);
 // Picks an item of a list as a user does: opens the list and clicks the item. Fails the test
 // when the list does not offer the item.
-void pick(Screen &screen, const QString &name, const QString &item);
+[[nodiscard]] bool pick(Screen &screen, const QString &name, const QString &item);
 // The items a list offers.
 QStringList items(Screen &screen, const QString &name);
 // Takes the focus out of a box, as leaving it with the Tab key does.
-void leave(Screen &screen, const QString &name);
+[[nodiscard]] bool leave(Screen &screen, const QString &name);
 // The texts of prefix1..prefixN joined by blanks, as the row reads on screen.
 QString row(const Screen &screen, const QString &prefix, int count = 12);
 // Sets prefix1..prefixN from the blank-separated values.

@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "ScreenChecks.h"
 #include "TestApp.h"
 #include "output/Chart.h"
@@ -16,6 +17,7 @@ class TestThermalScreens : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { verdeval::test::failOnQtWarnings(); }
     void controls_data();
     void controls();
     void texts_data();
@@ -72,7 +74,7 @@ void TestThermalScreens::controls()
     QFETCH(int, count);
     QFETCH(QString, kind);
     QFETCH(bool, shown);
-    checkControls(screen, name, count, kind, shown);
+    QVERIFY(checkControls(screen, name, count, kind, shown));
 }
 
 void TestThermalScreens::texts_data()
@@ -107,7 +109,7 @@ void TestThermalScreens::texts()
     QFETCH(QString, screen);
     QFETCH(QString, name);
     QFETCH(QString, text);
-    checkText(screen, name, text);
+    QVERIFY(checkText(screen, name, text));
 }
 
 void TestThermalScreens::series_data()

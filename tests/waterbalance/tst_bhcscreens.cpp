@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "ScreenChecks.h"
 #include "TestApp.h"
 #include "output/Chart.h"
@@ -17,6 +18,7 @@ class TestBhcScreens : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { verdeval::test::failOnQtWarnings(); }
     void controls_data();
     void controls();
     void texts_data();
@@ -67,7 +69,7 @@ void TestBhcScreens::controls()
     QFETCH(QString, name);
     QFETCH(int, count);
     QFETCH(QString, kind);
-    checkControls(screen, name, count, kind);
+    QVERIFY(checkControls(screen, name, count, kind));
     // The report has no annual column.
     if (screen == "TForm5" && count == 12) {
         TestApp app;
@@ -102,7 +104,7 @@ void TestBhcScreens::texts()
     QFETCH(QString, screen);
     QFETCH(QString, name);
     QFETCH(QString, text);
-    checkText(screen, name, text);
+    QVERIFY(checkText(screen, name, text));
 }
 
 void TestBhcScreens::capacityList()

@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "location/calc/Catalogue.h"
 
 #include <QtTest>
@@ -26,6 +27,7 @@ class TestCatalogue : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { verdeval::test::failOnQtWarnings(); }
     void records_data();
     void records();
     void missingValuesStayEmpty();

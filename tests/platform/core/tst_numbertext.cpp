@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "platform/core/CheckedMath.h"
 #include "platform/core/Errors.h"
 #include "platform/core/Latitude.h"
@@ -15,6 +16,7 @@ class TestNumberText : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { verdeval::test::failOnQtWarnings(); }
     void parsesNumbers_data();
     void parsesNumbers();
     void rejectsNonNumbers_data();

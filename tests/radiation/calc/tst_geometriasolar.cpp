@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "platform/core/Errors.h"
 #include "platform/core/NumberText.h"
 #include "radiation/calc/Heliofania.h"
@@ -44,6 +45,7 @@ class TestGeometriaSolar : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { verdeval::test::failOnQtWarnings(); }
     void astronomicalRadiation_data();
     void astronomicalRadiation();
     void globalRadiation_data();
