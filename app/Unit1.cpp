@@ -135,7 +135,7 @@ void TFIndice::build()
         f.setBold(true);
         f.setPointSize(f.pointSize() + 2);
         link->setFont(f);
-        link->setContentsMargins(24, 2, 0, 2);
+        link->setContentsMargins(24, 4, 0, 4);
         body()->addWidget(link);
         onClick(link, e.handler);
     }

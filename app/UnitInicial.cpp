@@ -50,7 +50,8 @@ void TFInicial::build()
 
     onClick(entrar, &TFInicial::EntrarClick);
     onClick(salir, &TFInicial::SalirClick);
-    setFocusProxy(entrar);
+    // Entrar has the focus from the start, so Enter and Space go in.
+    entrar->setFocus();
 }
 
 void TFInicial::keyPressEvent(QKeyEvent *event)

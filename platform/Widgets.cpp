@@ -155,16 +155,17 @@ void ClickLabel::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    // The focus mark: a dotted frame around the text, in the label's own colour.
+    // The focus mark: a dotted frame around the text, in the label's own colour, drawn in the
+    // label's margins so that it never crosses the letters.
     QPainter p(this);
-    QPen pen(palette().color(foregroundRole()), 1, Qt::DotLine);
-    p.setPen(pen);
-    const QRect text = contentsRect().adjusted(0, 0, -1, -1);
+    p.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
+    const QRect text = contentsRect();
     const QFontMetrics fm(font());
-    const int w = std::min(text.width(), fm.horizontalAdvance(this->text()) + 6);
+    const int w = std::min(text.width(), fm.horizontalAdvance(this->text()));
     QRect frame(text.left(), text.top(), w, text.height());
     if (alignment() & Qt::AlignHCenter)
         frame.moveLeft(text.left() + (text.width() - w) / 2);
+    frame = frame.adjusted(-3, -2, 3, 1).intersected(rect().adjusted(0, 0, -1, -1));
     p.drawRect(frame);
 }
 
