@@ -1,5 +1,6 @@
 #include "platform/Dialogs.h"
 
+#include "platform/PageLayout.h"
 #include "platform/Screen.h"
 #include "platform/core/Messages.h"
 
@@ -98,8 +99,7 @@ void WidgetDialogBackend::preview(QWidget *parent, Printable &report)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(report.documentTitle());
-    printer.setPageSize(QPageSize(QPageSize::Letter));
-    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageLayout(reportPageLayout());
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(report.documentTitle());
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
