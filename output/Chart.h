@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output/calc/ChartAxis.h"
+
 #include <QColor>
 #include <QList>
 #include <QPointF>
@@ -89,50 +91,10 @@ private:
     Chart *m_chart = nullptr;
 };
 
-// Settings of one axis of a chart.
-//
-// Range: `automatic` follows the data at both ends. With `automatic` false, each end is fixed
-// unless its own flag says it follows the data (setMinimumFixed); clearing `automatic` alone
-// fixes both ends at minimum..maximum.
-//
-// Increment: the smallest step between labels; when the labels would overlap the chart takes a
-// multiple of it. 0 lets the chart choose.
-struct ChartAxis {
-    enum class Labels { Values, Text, DateTime };
-    QString title;
-    bool automatic = true;
-    bool automaticMinimum = true;
-    bool automaticMaximum = true;
-    double minimum = 0;
-    double maximum = 0;
-    double increment = 0;
-    // Values: numbers (or the points' texts when the points carry labels); Text: one slot per
-    // whole X with the points' texts; DateTime: dates in dateFormat.
-    Labels labels = Labels::Values;
-    // Date format: "MMM" month abbreviation (Spanish), "dd/mm" day and month; tokens d, dd,
-    // m, mm, mmm, mmmm, yy, yyyy, any case.
-    QString dateFormat = QStringLiteral("MMM");
-    // The right axis shows only when a series uses it or this is set.
-    bool visible = false;
-    // Vertical grid lines between the slots instead of through the labels (bottom axis).
-    bool gridBetweenLabels = false;
-
-    // Fixed range minimum..maximum.
-    void setFixed(double min, double max)
-    {
-        automatic = automaticMinimum = automaticMaximum = false;
-        minimum = min;
-        maximum = max;
-    }
-    // Minimum fixed, maximum following the data.
-    void setMinimumFixed(double min)
-    {
-        automatic = false;
-        automaticMinimum = false;
-        automaticMaximum = true;
-        minimum = min;
-    }
-};
+namespace chartdrawing {
+struct Content;
+struct Geometry;
+}
 
 // A chart on a screen or a report page: title lines centred above the plot, a bottom axis, left
 // and right vertical axes, a legend below or at the side, and an ordered list of line and bar
@@ -195,8 +157,8 @@ protected:
 
 private:
     struct Impl;
-    struct Geometry;
-    Geometry layout(const QRectF &target) const;
+    chartdrawing::Content content() const;
+    chartdrawing::Geometry layout(const QRectF &target) const;
     QSizeF effectiveSize(const QSizeF &size) const;
 
     std::unique_ptr<Impl> d;
