@@ -25,6 +25,8 @@ Screen::Screen(VerdevalApp &app, const char *className, const QString &title)
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
+Dialogs &Screen::dialogs() const { return m_app.dialogs(); }
+
 void Screen::ensureBuilt()
 {
     if (m_built)

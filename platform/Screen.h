@@ -13,6 +13,7 @@ class QVBoxLayout;
 
 namespace verdeval {
 
+class Dialogs;
 class VerdevalApp;
 
 // A window of the program. Every screen exists from start-up to the end of the run, one
@@ -30,6 +31,8 @@ public:
     Screen(VerdevalApp &app, const char *className, const QString &title = QString());
 
     VerdevalApp &app() const { return m_app; }
+    // The program's dialog seam, for this screen and the controls on it.
+    Dialogs &dialogs() const;
 
     // A screen is created at start-up, but its boxes, cells and charts are made the first time
     // it is shown or one of its controls is asked for: start-up stays as quick as showing the
