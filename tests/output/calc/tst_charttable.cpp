@@ -10,7 +10,7 @@ using namespace verdeval::chartscale;
 namespace {
 
 // Columns from "title: x=y x=y | title: x=y"; "nan" and "inf" stand for missing values.
-std::vector<TableColumn> columnsFrom(const QString &spec)
+std::vector<TableColumn> columnsFrom(const QString &text)
 {
     auto number = [](const QString &t) {
         if (t == QLatin1String("nan"))
@@ -20,7 +20,7 @@ std::vector<TableColumn> columnsFrom(const QString &spec)
         return strToFloat(t);
     };
     std::vector<TableColumn> out;
-    for (const QString &column : spec.split(QLatin1Char('|'))) {
+    for (const QString &column : text.split(QLatin1Char('|'))) {
         const QStringList parts = column.split(QLatin1Char(':'));
         TableColumn c{parts.at(0).trimmed(), {}};
         for (const QString &point : parts.at(1).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
