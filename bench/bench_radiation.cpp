@@ -26,7 +26,7 @@ using namespace verdeval;
 
 namespace {
 
-// Answers every dialog at once; a preview does nothing.
+// Answers every dialog at once; a preview does nothing, a save-file dialog is cancelled.
 class SilentDialogs : public DialogBackend
 {
 public:
@@ -36,6 +36,7 @@ public:
     }
     void preview(QWidget *, Printable &) override {}
     void showModal(QWidget *, Screen &screen) override { screen.present(); }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return QString(); }
 };
 
 double medianMs(int runs, const std::function<void()> &action)

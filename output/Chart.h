@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output/calc/ChartAxis.h"
+
 #include <QColor>
 #include <QList>
 #include <QPointF>
@@ -10,11 +12,13 @@
 #include <memory>
 #include <vector>
 
+class QAction;
 class QPainter;
 
 namespace verdeval {
 
 class Chart;
+class Screen;
 
 // One series of a chart: a line or vertical bars, with its legend title, colour and axis, and
 // an ordered list of points (X, Y, label). The operations keep the names the modules use.
@@ -89,55 +93,19 @@ private:
     Chart *m_chart = nullptr;
 };
 
-// Settings of one axis of a chart.
-//
-// Range: `automatic` follows the data at both ends. With `automatic` false, each end is fixed
-// unless its own flag says it follows the data (setMinimumFixed); clearing `automatic` alone
-// fixes both ends at minimum..maximum.
-//
-// Increment: the smallest step between labels; when the labels would overlap the chart takes a
-// multiple of it. 0 lets the chart choose.
-struct ChartAxis {
-    enum class Labels { Values, Text, DateTime };
-    QString title;
-    bool automatic = true;
-    bool automaticMinimum = true;
-    bool automaticMaximum = true;
-    double minimum = 0;
-    double maximum = 0;
-    double increment = 0;
-    // Values: numbers (or the points' texts when the points carry labels); Text: one slot per
-    // whole X with the points' texts; DateTime: dates in dateFormat.
-    Labels labels = Labels::Values;
-    // Date format: "MMM" month abbreviation (Spanish), "dd/mm" day and month; tokens d, dd,
-    // m, mm, mmm, mmmm, yy, yyyy, any case.
-    QString dateFormat = QStringLiteral("MMM");
-    // The right axis shows only when a series uses it or this is set.
-    bool visible = false;
-    // Vertical grid lines between the slots instead of through the labels (bottom axis).
-    bool gridBetweenLabels = false;
-
-    // Fixed range minimum..maximum.
-    void setFixed(double min, double max)
-    {
-        automatic = automaticMinimum = automaticMaximum = false;
-        minimum = min;
-        maximum = max;
-    }
-    // Minimum fixed, maximum following the data.
-    void setMinimumFixed(double min)
-    {
-        automatic = false;
-        automaticMinimum = false;
-        automaticMaximum = true;
-        minimum = min;
-    }
-};
+namespace chartdrawing {
+struct Content;
+struct Geometry;
+}
 
 // A chart on a screen or a report page: title lines centred above the plot, a bottom axis, left
 // and right vertical axes, a legend below or at the side, and an ordered list of line and bar
-// series. It keeps no picture of itself: every paint (screen, preview, printer, PDF) draws
-// from the series and settings, as vectors.
+// series. It keeps no picture of itself: every paint (screen, preview, printer, PDF, saved
+// image) draws from the series and settings, as vectors.
+//
+// Its context menu (right click, or the menu key once it has the focus) offers "Copiar datos"
+// (the series as a table on the clipboard) and "Guardar imagen…" (a PNG or PDF file chosen
+// through the dialogs of the screen the chart is on).
 class Chart : public QWidget
 {
     Q_OBJECT
@@ -190,14 +158,33 @@ public:
 
     void seriesChanged();
 
+    // The series as tab-separated text for a spreadsheet, as "Copiar datos" puts it on the
+    // clipboard: a header row (the bottom axis title, then each series' title) and one row per
+    // X value, read as the bottom axis labels it, with each series' value there.
+    QString dataText() const;
+    // "Copiar datos": dataText() to the clipboard.
+    void copyData();
+    // "Guardar imagen…": asks for a file name through the dialogs of the chart's screen and
+    // writes the chart there; a file that cannot be written is reported in the standard error
+    // box. Does nothing on a chart that is not on a screen.
+    void saveImage();
+    // Writes the chart as drawn, at its size: a PDF of vectors when the name ends in ".pdf",
+    // else an image (PNG when the name has no suffix). False when the file cannot be written.
+    bool writeImage(const QString &path) const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     struct Impl;
-    struct Geometry;
-    Geometry layout(const QRectF &target) const;
+    chartdrawing::Content content() const;
+    chartdrawing::Geometry layout(const QRectF &target) const;
     QSizeF effectiveSize(const QSizeF &size) const;
+    // The screen the chart is on, whose dialogs it uses; nullptr when it is on none.
+    Screen *hostScreen() const;
 
     std::unique_ptr<Impl> d;
     QStringList m_titleLines;
@@ -205,6 +192,8 @@ private:
     ChartAxis m_bottom;
     ChartAxis m_left;
     ChartAxis m_right;
+    QAction *m_copyData = nullptr;
+    QAction *m_saveImage = nullptr;
 };
 
 } // namespace verdeval

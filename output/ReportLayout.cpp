@@ -2,6 +2,7 @@
 
 #include "output/Chart.h"
 #include "output/Emblem.h"
+#include "platform/PageLayout.h"
 #include "platform/Widgets.h"
 
 #include <QFrame>
@@ -15,17 +16,10 @@
 
 namespace verdeval {
 
-namespace {
-constexpr double kPageWidthMm = 215.9;
-constexpr double kPageHeightMm = 279.4;
-constexpr double kMarginTopMm = 10;
-constexpr double kMarginSideMm = 2;
-constexpr double kUnitsPerMm = 96.0 / 25.4;
-} // namespace
-
 QSizeF ReportLayout::contentSize()
 {
-    return QSizeF((kPageWidthMm - 2 * kMarginSideMm) * kUnitsPerMm, (kPageHeightMm - 2 * kMarginTopMm) * kUnitsPerMm);
+    constexpr double unitsPerMm = 96.0 / 25.4;
+    return reportPageLayout().paintRect(QPageLayout::Millimeter).size() * unitsPerMm;
 }
 
 ReportLayout::ReportLayout(ScreenHost &host, const char *className, const QString &documentTitle)
@@ -224,10 +218,7 @@ void ReportLayout::printOn(QPrinter *printer)
 {
     ensureBuilt();
     printer->setDocName(m_documentTitle);
-    printer->setPageSize(QPageSize(QPageSize::Letter));
-    printer->setPageOrientation(QPageLayout::Portrait);
-    printer->setPageMargins(QMarginsF(kMarginSideMm, kMarginTopMm, kMarginSideMm, kMarginTopMm),
-                            QPageLayout::Millimeter);
+    printer->setPageLayout(reportPageLayout());
     QPainter painter(printer);
     if (!painter.isActive())
         return;
@@ -241,10 +232,7 @@ bool ReportLayout::renderToPdf(const QString &path)
     QPdfWriter writer(path);
     writer.setTitle(m_documentTitle);
     writer.setResolution(600);
-    writer.setPageSize(QPageSize(QPageSize::Letter));
-    writer.setPageOrientation(QPageLayout::Portrait);
-    writer.setPageMargins(QMarginsF(kMarginSideMm, kMarginTopMm, kMarginSideMm, kMarginTopMm),
-                          QPageLayout::Millimeter);
+    writer.setPageLayout(reportPageLayout());
     QPainter painter(&writer);
     if (!painter.isActive())
         return false;

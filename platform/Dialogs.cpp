@@ -1,14 +1,18 @@
 #include "platform/Dialogs.h"
 
+#include "platform/PageLayout.h"
 #include "platform/Screen.h"
 #include "platform/core/Messages.h"
 
 #include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace verdeval {
 
@@ -64,6 +68,11 @@ void Dialogs::showModal(Screen *from, Screen &screen)
     reactivate(from);
 }
 
+QString Dialogs::saveFileName(Screen *from, const QString &caption, const QString &suggested, const QString &filters)
+{
+    return m_backend->saveFileName(from, caption, suggested, filters);
+}
+
 QString WidgetDialogBackend::messageBox(QWidget *parent, Icon icon, const QString &caption, const QString &text,
                                         const QStringList &buttons)
 {
@@ -98,8 +107,7 @@ void WidgetDialogBackend::preview(QWidget *parent, Printable &report)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(report.documentTitle());
-    printer.setPageSize(QPageSize(QPageSize::Letter));
-    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageLayout(reportPageLayout());
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(report.documentTitle());
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
@@ -117,6 +125,25 @@ void WidgetDialogBackend::showModal(QWidget *, Screen &screen)
     if (screen.isVisible())
         loop.exec();
     screen.setWindowModality(Qt::NonModal);
+}
+
+QString WidgetDialogBackend::saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
+                                          const QString &filters)
+{
+    QFileDialog dialog(parent, caption, suggested, filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    QString path = dialog.selectedFiles().constFirst();
+    if (QFileInfo(path).suffix().isEmpty()) {
+        // "Documento PDF (*.pdf)" gives ".pdf".
+        const QRegularExpressionMatch m =
+            QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(dialog.selectedNameFilter());
+        if (m.hasMatch())
+            path += QLatin1Char('.') + m.captured(1);
+    }
+    return path;
 }
 
 } // namespace verdeval

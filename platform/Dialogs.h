@@ -35,6 +35,11 @@ public:
     virtual void preview(QWidget *parent, Printable &report) = 0;
     // Shows a screen modally; returns when it is hidden.
     virtual void showModal(QWidget *parent, Screen &screen) = 0;
+    // A save-file dialog starting at the suggested name, with filters such as
+    // "Imagen PNG (*.png);;Documento PDF (*.pdf)"; returns the chosen path (with the suffix of
+    // the chosen filter when the user typed none), or an empty text when cancelled.
+    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
+                                 const QString &filters) = 0;
 };
 
 // The program's one seam for every modal thing. The plain message boxes (the standard error
@@ -60,6 +65,10 @@ public:
     // The report preview; a second preview while one is open does nothing.
     void preview(Screen *from, Printable &report);
     void showModal(Screen *from, Screen &screen);
+    // Asks where to save a file; empty when the user cancels. Unlike the program's own windows
+    // it does not activate `from` again when it closes: saving a chart leaves the screen as it
+    // was (some screens empty their result cells on activation).
+    QString saveFileName(Screen *from, const QString &caption, const QString &suggested, const QString &filters);
 
     bool previewOpen() const { return m_previewOpen; }
 
@@ -78,6 +87,8 @@ public:
                        const QStringList &buttons) override;
     void preview(QWidget *parent, Printable &report) override;
     void showModal(QWidget *parent, Screen &screen) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
+                         const QString &filters) override;
 };
 
 } // namespace verdeval

@@ -26,6 +26,7 @@ Screen::Screen(ScreenHost &host, const char *className, const QString &title)
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
+
 void Screen::ensureBuilt()
 {
     if (m_built)

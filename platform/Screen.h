@@ -32,6 +32,7 @@ public:
     Screen(ScreenHost &host, const char *className, const QString &title = QString());
 
     ScreenHost &host() const { return m_host; }
+    // The program's dialog seam, for this screen and the controls on it.
     Dialogs &dialogs() const { return m_host.dialogs(); }
     // Another screen of the program, by its class.
     template <class T>

@@ -139,9 +139,9 @@ void TestKeyboard::tabFollowsReadingOrder_data()
     const QString place = "EEstacion EGrados EMinutos EHemisferio ";
     QTest::newRow("radiation") << "TFIngresoInformacionRadiacion"
                                << place + "EHE1 EHE2 EHE3 EHE4 EHE5 EHE6 EHE7 EHE8 EHE9 EHE10 EHE11 EHE12 "
-                                          "BVolverAlIndice BCalcular BCerrar BImprimir";
+                                          "BVolverAlIndice BCalcular BCerrar Chart1 BImprimir";
     QTest::newRow("heliophany, threshold after the latitude")
-        << "TFHeFo" << place + "EHE BVolverAlIndice BCalcular BCerrar BImprimirInforme";
+        << "TFHeFo" << place + "EHE BVolverAlIndice BCalcular BCerrar Chart1 BImprimirInforme";
     QTest::newRow("water balance") << "TFBHC"
                                    << place + "ECC EPP1 EPP2 EPP3 EPP4 EPP5 EPP6 EPP7 EPP8 EPP9 EPP10 EPP11 EPP12 "
                                               "ET1 ET2 ET3 ET4 ET5 ET6 ET7 ET8 ET9 ET10 ET11 ET12 "

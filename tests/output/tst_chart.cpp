@@ -42,6 +42,8 @@ private slots:
     void leftAxisRange();
     void missingValuesAreNeitherDrawnNorScaled();
     void titleLinesAndHiddenTitle();
+    void emptyChartsReadTheSameOnScreenAndPaper_data();
+    void emptyChartsReadTheSameOnScreenAndPaper();
     void drawsAsVectorsOnPdf();
 };
 
@@ -202,6 +204,42 @@ void TestChart::titleLinesAndHiddenTitle()
     chart.setTitleVisible(false);
     QVERIFY(chart.plotArea(kScreen).top() < withTitle);
     QCOMPARE(chart.titleLines().size(), 2);
+}
+
+void TestChart::emptyChartsReadTheSameOnScreenAndPaper_data()
+{
+    QTest::addColumn<QString>("bottom");
+    QTest::addColumn<QString>("months");
+    const QString june = QStringLiteral("Jun Jul Ago Sep Oct Nov Dic Ene Feb Mar Abr May Jun");
+    const QString july = QStringLiteral("Jul Ago Sep Oct Nov Dic Ene Feb Mar Abr May Jun");
+    QTest::newRow("dates") << "dates" << june;
+    QTest::newRow("month slots") << "slots" << july;
+    QTest::newRow("text labels") << "text" << july;
+}
+
+void TestChart::emptyChartsReadTheSameOnScreenAndPaper()
+{
+    QFETCH(QString, bottom);
+    QFETCH(QString, months);
+    Chart chart(QStringLiteral("Chart1"));
+    if (bottom == QLatin1String("dates")) {
+        chart.bottomAxis().labels = ChartAxis::Labels::DateTime;
+        chart.bottomAxis().increment = 30;
+    } else if (bottom == QLatin1String("slots")) {
+        chart.setBottomAxisMonthSlots();
+    } else {
+        chart.bottomAxis().labels = ChartAxis::Labels::Text;
+    }
+    chart.leftAxis().setMinimumFixed(0);
+    ChartSeries *s = chart.addLine(QStringLiteral("Series1"), QStringLiteral("Ra"), Qt::red);
+    s->setDateTime(bottom == QLatin1String("dates"));
+    s->AddXY(166, 816);
+    s->Clear();
+    // A chart on a screen and a tall one on a report page.
+    for (const QSizeF size : {kScreen, QSizeF(780, 740)}) {
+        QCOMPARE(chart.axisLabels(Chart::AxisId::Bottom, size).join(QLatin1Char(' ')), months);
+        QCOMPARE(chart.axisLabels(Chart::AxisId::Left, size).join(QLatin1Char(' ')), "0 2 4 6 8 10");
+    }
 }
 
 void TestChart::drawsAsVectorsOnPdf()

@@ -10,8 +10,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -30,6 +33,8 @@ private slots:
     void messageBoxes();
     void previewReturnsWhenClosed();
     void modalScreenReturnsWhenClosed();
+    void saveFileDialog_data();
+    void saveFileDialog();
 
 private:
     // Runs `check` on the modal window once it is up, then closes it as a user would.
@@ -145,6 +150,56 @@ void TestRealDialogs::modalScreenReturnsWhenClosed()
     QVERIFY(!own.isModal());
     // Closed by its window button: nothing was written.
     QVERIFY(index.DatosLocalidad().EEstacion.isEmpty());
+}
+
+void TestRealDialogs::saveFileDialog_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("PDF chosen, no suffix typed") << "marcha" << "Documento PDF (*.pdf)" << "marcha.pdf";
+    QTest::newRow("suffix typed") << "marcha.png" << "Documento PDF (*.pdf)" << "marcha.png";
+    QTest::newRow("cancelled") << "" << "" << "";
+}
+
+void TestRealDialogs::saveFileDialog()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, filter);
+    QFETCH(QString, chosen);
+    QTemporaryDir dir;
+    VerdevalApp app;
+    Screen &index = app.FIndice();
+    index.present();
+    QString title, suggested;
+    bool saving = false;
+    whenModal(
+        [&](QWidget *w) {
+            auto *dialog = qobject_cast<QFileDialog *>(w);
+            QVERIFY(dialog);
+            title = dialog->windowTitle();
+            saving = dialog->acceptMode() == QFileDialog::AcceptSave;
+            suggested = dialog->selectedFiles().value(0);
+        },
+        [&](QWidget *w) {
+            auto *dialog = static_cast<QFileDialog *>(w);
+            if (typed.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            // The user picks the filter, then types the name over the suggested one.
+            dialog->selectNameFilter(filter);
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(typed);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+    const QString path = app.dialogs().saveFileName(&index, QStringLiteral("Guardar imagen"), dir.filePath("Azul.png"),
+                                                    QStringLiteral("Imagen PNG (*.png);;Documento PDF (*.pdf)"));
+    QCOMPARE(title, QString("Guardar imagen"));
+    QVERIFY(saving);
+    QCOMPARE(suggested, dir.filePath("Azul.png"));
+    QCOMPARE(path, chosen.isEmpty() ? QString() : dir.filePath(chosen));
 }
 
 QTEST_MAIN(TestRealDialogs)

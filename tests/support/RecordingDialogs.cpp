@@ -37,4 +37,11 @@ void RecordingDialogs::showModal(QWidget *, Screen &screen)
         m_log->onModal(screen);
 }
 
+QString RecordingDialogs::saveFileName(QWidget *, const QString &caption, const QString &suggested,
+                                      const QString &filters)
+{
+    m_log->shown << ShownDialog{ShownDialog::Kind::SaveFile, caption, suggested, filters.split(QStringLiteral(";;")), false};
+    return m_log->fileNames.isEmpty() ? QString() : m_log->fileNames.takeFirst();
+}
+
 } // namespace verdeval::test

@@ -12,11 +12,11 @@ namespace verdeval::test {
 
 // One modal thing the program showed.
 struct ShownDialog {
-    enum class Kind { MessageBox, Preview, Modal };
+    enum class Kind { MessageBox, Preview, Modal, SaveFile };
     Kind kind;
     QString caption; // message caption, or the report's document title, or the screen's class
-    QString text;
-    QStringList buttons;
+    QString text;    // message text, or the suggested file name
+    QStringList buttons; // message buttons, or the file filters
     bool errorIcon = false;
 
     // "caption | text | buttons", for comparisons in one line.
@@ -32,6 +32,8 @@ public:
     struct Log {
         QList<ShownDialog> shown;
         QStringList answers; // next answers to give, first first; default the first button
+        // Next paths a save-file dialog returns, first first; none left means it is cancelled.
+        QStringList fileNames;
         // Runs while a preview is "open" (e.g. to render the report or to try a second preview).
         std::function<void(Printable &)> onPreview;
         // Runs while a modal screen is "open".
@@ -48,6 +50,8 @@ public:
                        const QStringList &buttons) override;
     void preview(QWidget *parent, Printable &report) override;
     void showModal(QWidget *parent, Screen &screen) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
+                         const QString &filters) override;
 
 private:
     std::shared_ptr<Log> m_log;
