@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-run}
-packages=(cmake make g++ qt6-base-dev libqt6sql6-sqlite qt6-qpa-plugins qt6-translations-l10n)
+packages=(cmake make g++ qt6-base-dev libqt6sql6-sqlite qt6-translations-l10n)
 if [ "$mode" = test ]; then
   packages+=(poppler-utils)
 fi
