@@ -52,13 +52,7 @@ void ModuleScreen::BCerrarClick() { host().endProgram(); }
 
 double ModuleScreen::signedLatitude(double &held, const QString &hemisphereMessage)
 {
-    const QString h = text(QStringLiteral("EHemisferio"));
-    if (!isValidHemisphere(h)) {
-        dialogs().hemisphereError(this, hemisphereMessage);
-        return held;
-    }
-    held = verdeval::signedLatitude(text(QStringLiteral("EGrados")), text(QStringLiteral("EMinutos")), h);
-    return held;
+    return verdeval::signedLatitude(boxTexts(), held, output(), hemisphereMessage);
 }
 
 void ModuleScreen::ScreenOutput::cell(const QString &name, const QString &text) { m_screen.setText(name, text); }

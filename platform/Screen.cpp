@@ -212,6 +212,27 @@ void Screen::focusField(const QString &field)
     e->selectAll();
 }
 
+BoxTexts Screen::boxTexts() const
+{
+    const_cast<Screen *>(this)->ensureBuilt();
+    BoxTexts out;
+    for (QWidget *w : findChildren<QWidget *>()) {
+        if (w->objectName().isEmpty())
+            continue;
+        if (auto *e = qobject_cast<QLineEdit *>(w))
+            out.set(w->objectName(), e->text());
+        else if (auto *c = qobject_cast<QComboBox *>(w))
+            out.set(w->objectName(), c->currentText());
+    }
+    return out;
+}
+
+void Screen::setTexts(const BoxTexts &texts)
+{
+    for (const QString &name : texts.names())
+        setText(name, texts.text(name));
+}
+
 double Screen::number(const QString &name) const { return strToFloat(text(name), name); }
 
 QLineEdit *Screen::box(const QString &name) const { return qobject_cast<QLineEdit *>(control(name)); }

@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/ScreenHost.h"
+#include "platform/core/BoxTexts.h"
 
 #include <QHash>
 #include <QPointer>
@@ -64,6 +65,10 @@ public:
     void setText(const QString &name, const QString &text);
     void setText(const QString &prefix, int k, const QString &text) { setText(prefix + QString::number(k), text); }
     QLineEdit *box(const QString &name) const;
+    // The texts of every named box and list of the screen, for a calculation.
+    BoxTexts boxTexts() const;
+    // Sets the named boxes (or cells) to the texts.
+    void setTexts(const BoxTexts &texts);
     // The number in a box; an empty or non-numeric text raises the conversion error naming
     // the box, which gets the focus once the message is closed.
     double number(const QString &name) const;

@@ -1,6 +1,5 @@
 #include "radiation/UnitHeFo.h"
 
-#include "location/PlaceBoxes.h"
 #include "output/Chart.h"
 #include "platform/Widgets.h"
 #include "platform/core/NumberText.h"
@@ -15,13 +14,6 @@
 
 namespace verdeval {
 
-namespace {
-const QString kFaltaUmbral = QStringLiteral("Debe ingresar un umbral.");
-const QString kLatitudMayor = QStringLiteral("La Latitud debe ser menor o igual a 60 grados.");
-// Beyond 60 degrees the sun does not sink 6 degrees below the horizon on some date, and the
-// photoperiod has no value.
-constexpr double kLatitudMaxima = 60;
-} // namespace
 
 TFHeFo::TFHeFo(ScreenHost &host)
     : ModuleScreen(host, "TFHeFo", QStringLiteral("Heliofanía astronómica y fotoperíodo"))
@@ -83,34 +75,12 @@ void TFHeFo::build()
     onClick(imprimir, &TFHeFo::BImprimirInformeClick);
 }
 
-void TFHeFo::receive(const TDatosLocalidad &place)
-{
-    placeBoxes::fillStation(*this, place);
-}
+void TFHeFo::receive(const TDatosLocalidad &place) { setTexts(cajasHeliofania(place)); }
 
 void TFHeFo::BCalcularClick()
 {
-    if (text(QStringLiteral("EHE")).isEmpty()) {
-        dialogs().atencion(this, kFaltaUmbral);
+    if (!calcularHeliofania(boxTexts(), m_estado, output()))
         return;
-    }
-    if (number(QStringLiteral("EGrados")) > kLatitudMaxima) {
-        dialogs().atencion(this, kLatitudMayor);
-        return;
-    }
-    const double latitud = signedLatitude(m_latitud);
-    m_phi = aRadianes(latitud);
-
-    // Each row is computed in full before it is written: a date without a value stops the
-    // calculation with that row as it was.
-    m_N = Heliofania::astronomica(latitud);
-    MarchaAnual::escribirFila(*this, QStringLiteral("ERG"), m_N, 1);
-
-    m_P = Heliofania::fotoperiodos(latitud);
-    MarchaAnual::escribirFila(*this, QStringLiteral("ERA"), m_P, 1);
-
-    m_U.fill(number(QStringLiteral("EHE")));
-
     MarchaAnual::titulo(*m_chart, QStringLiteral("Marcha anual de la Heliofanía Astronómica y el Fotoperíodo"));
     llenarSeries(*m_chart->series(QStringLiteral("Series1")), *m_chart->series(QStringLiteral("Series2")),
                  *m_chart->series(QStringLiteral("Series3")));
@@ -118,9 +88,9 @@ void TFHeFo::BCalcularClick()
 
 void TFHeFo::llenarSeries(ChartSeries &heliofania, ChartSeries &fotoperiodo, ChartSeries &umbral) const
 {
-    MarchaAnual::llenarFechas(heliofania, m_N);
-    MarchaAnual::llenarFechas(fotoperiodo, m_P);
-    MarchaAnual::llenarFechas(umbral, m_U);
+    MarchaAnual::llenarFechas(heliofania, m_estado.N);
+    MarchaAnual::llenarFechas(fotoperiodo, m_estado.P);
+    MarchaAnual::llenarFechas(umbral, m_estado.U);
 }
 
 void TFHeFo::BImprimirInformeClick()

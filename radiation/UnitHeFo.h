@@ -2,7 +2,7 @@
 
 #include "location/calc/TDatosLocalidad.h"
 #include "platform/ModuleScreen.h"
-#include "radiation/calc/Heliofania.h"
+#include "radiation/calc/Calculos.h"
 
 namespace verdeval {
 
@@ -41,11 +41,7 @@ private:
     Chart *m_chart = nullptr;
 
     // Held from the last calculation that reached them (zero until then).
-    double m_latitud = 0;
-    double m_phi = 0;
-    Heliofania::PorFecha m_N{};
-    Heliofania::PorFecha m_P{};
-    Heliofania::PorFecha m_U{};
+    EstadoHeliofania m_estado;
 
 protected:
     void build() override;

@@ -1,6 +1,5 @@
 #include "radiation/UnitIngresoInformacionRadiacion.h"
 
-#include "location/PlaceBoxes.h"
 #include "output/Chart.h"
 #include "platform/Widgets.h"
 #include "platform/core/NumberText.h"
@@ -14,11 +13,6 @@
 
 namespace verdeval {
 
-namespace {
-const QString kFaltaHeliofania = QStringLiteral(
-    "Para calcular la Radiación Global, ingrese los datos de Heliofanía efectiva, utilizando el punto como separador "
-    "decimal.");
-} // namespace
 
 TFIngresoInformacionRadiacion::TFIngresoInformacionRadiacion(ScreenHost &host)
     : ModuleScreen(host, "TFIngresoInformacionRadiacion",
@@ -74,44 +68,19 @@ void TFIngresoInformacionRadiacion::build()
     onClick(imprimir, &TFIngresoInformacionRadiacion::BImprimirClick);
 }
 
-void TFIngresoInformacionRadiacion::receive(const TDatosLocalidad &place)
-{
-    placeBoxes::fillStation(*this, place);
-    // The heliophany columns run July to June: box 1 is July, box 7 January.
-    for (int k = 1; k <= 12; ++k)
-        setText(QStringLiteral("EHE"), k, place.HE[(k + 5) % 12 + 1]);
-}
+void TFIngresoInformacionRadiacion::receive(const TDatosLocalidad &place) { setTexts(cajasRadiacion(place)); }
 
 void TFIngresoInformacionRadiacion::BCalcularClick()
 {
-    const double latitud = signedLatitude(m_latitud);
-    m_phi = aRadianes(latitud);
-
-    // All sixteen dates are computed before any cell changes: a polar day or night on one of
-    // them stops the calculation with the screen as it was.
-    m_RaFechas = Radiacion::astronomicaFechas(latitud);
-    MarchaAnual::escribirFila(*this, QStringLiteral("ERA"), m_RaFechas, 0);
-
-    if (MarchaAnual::algunaVacia(*this, QStringLiteral("EHE"), CalendarioMensual::cantidad)) {
-        dialogs().atencion(this, kFaltaHeliofania);
-    } else {
-        std::array<double, CalendarioMensual::cantidad> n{};
-        for (int k = 0; k < CalendarioMensual::cantidad; ++k)
-            n[k] = number(QStringLiteral("EHE"), k + 1);
-        const Radiacion::Mensual meses = Radiacion::mensual(latitud, n);
-        m_heliofania = n;
-        m_meses = meses;
-        MarchaAnual::escribirFila(*this, QStringLiteral("ERG"), m_meses.Rg, 0);
-    }
-
+    calcularRadiacion(boxTexts(), m_estado, output());
     MarchaAnual::titulo(*m_chart, text(QStringLiteral("EEstacion")));
     llenarSeries(*m_chart->series(QStringLiteral("Series1")), *m_chart->series(QStringLiteral("Series2")));
 }
 
 void TFIngresoInformacionRadiacion::llenarSeries(ChartSeries &global, ChartSeries &astronomica) const
 {
-    MarchaAnual::llenarMeses(global, m_meses.Rg);
-    MarchaAnual::llenarFechas(astronomica, m_RaFechas);
+    MarchaAnual::llenarMeses(global, m_estado.meses.Rg);
+    MarchaAnual::llenarFechas(astronomica, m_estado.RaFechas);
 }
 
 void TFIngresoInformacionRadiacion::BImprimirClick()

@@ -2,7 +2,7 @@
 
 #include "location/calc/TDatosLocalidad.h"
 #include "platform/ModuleScreen.h"
-#include "radiation/calc/Radiacion.h"
+#include "radiation/calc/Calculos.h"
 
 #include <array>
 
@@ -45,11 +45,7 @@ private:
     Chart *m_chart = nullptr;
 
     // Held from the last calculation that reached them (zero until then).
-    double m_latitud = 0;
-    double m_phi = 0;
-    std::array<double, CalendarioAstronomico::cantidad> m_RaFechas{};
-    std::array<double, CalendarioMensual::cantidad> m_heliofania{};
-    Radiacion::Mensual m_meses;
+    EstadoRadiacion m_estado;
 
 protected:
     void build() override;

@@ -1,5 +1,7 @@
 #include "platform/core/Latitude.h"
 
+#include "platform/core/BoxTexts.h"
+#include "platform/core/CalcOutput.h"
 #include "platform/core/NumberText.h"
 
 namespace verdeval {
@@ -14,6 +16,17 @@ double signedLatitude(const QString &degrees, const QString &minutes, const QStr
     if (isSouth(hemisphere))
         return -(m / 60.0) - g;
     return g + m / 60.0;
+}
+
+double signedLatitude(const BoxTexts &boxes, double &held, CalcOutput &out, const QString &message)
+{
+    const QString h = boxes.text(QStringLiteral("EHemisferio"));
+    if (!isValidHemisphere(h)) {
+        out.hemisphere(message);
+        return held;
+    }
+    held = signedLatitude(boxes.text(QStringLiteral("EGrados")), boxes.text(QStringLiteral("EMinutos")), h);
+    return held;
 }
 
 } // namespace verdeval

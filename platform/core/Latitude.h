@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/core/Messages.h"
+
 #include <QString>
 
 namespace verdeval {
@@ -14,5 +16,13 @@ inline bool isValidHemisphere(const QString &h) { return isSouth(h) || isNorth(h
 // (callers check it first and keep their held latitude otherwise). A bad text names its box,
 // EMinutos or EGrados.
 double signedLatitude(const QString &degrees, const QString &minutes, const QString &hemisphere);
+
+class BoxTexts;
+class CalcOutput;
+
+// The latitude of a module's boxes EGrados, EMinutos and EHemisferio. With a hemisphere other
+// than S, s, N or n the message is shown and `held` (the latitude of the last accepted
+// calculation, zero at first) is returned unchanged; otherwise `held` becomes the new latitude.
+double signedLatitude(const BoxTexts &boxes, double &held, CalcOutput &out, const QString &message = msg::hemisphere);
 
 } // namespace verdeval
