@@ -6,6 +6,7 @@
 #include "evapotranspiration/UnitIngresoInformacion.h"
 #include "location/ClimateDatabase.h"
 #include "location/DriveMap.h"
+#include "location/LocalityLoad.h"
 #include "location/UnitIngresoDatosGenericos.h"
 #include "location/calc/Catalogue.h"
 #include "location/calc/SeriesRule.h"
@@ -281,10 +282,10 @@ void TFIndice::cblocChange()
     ensureBuilt();
     if (!database())
         return;
-    loadLocality();
+    loadPlace();
 }
 
-void TFIndice::loadLocality()
+void TFIndice::loadPlace()
 {
     TForm9 &wait = peer<TForm9>();
     QProgressBar *bar = wait.ProgressBar1();
@@ -304,47 +305,7 @@ void TFIndice::loadLocality()
         }
     } finish{this, wait};
 
-    const QString province = m_dbProvinces->currentText();
-    const QString locality = m_dbLocalities->currentText();
-    const LocalityRecord place = m_db->queryLocality(province, locality);
-    wait.StepIt();
-    wait.StepIt();
-
-    std::array<QStringList, 8> read; // by table
-    for (const SeriesTable table : seriesLoadOrder()) {
-        read[size_t(table)] = m_db->querySeries(table, province, locality);
-        if (table != SeriesTable::HumRel && table != SeriesTable::VelViento)
-            wait.StepIt();
-    }
-
-    // A new place replaces the whole record; should a series stop the load, the ones after it
-    // stay empty rather than showing the previous place's values.
-    m_loc = TDatosLocalidad();
-    m_loc.EEstacion = place.name;
-    m_loc.EGrados = place.latDeg;
-    m_loc.EMinutos = floatToStrF(place.latMin, 0);
-    m_loc.EHemisferio = QStringLiteral("S");
-    m_loc.EGradosL = place.lonDeg;
-    m_loc.EMinutosL = place.lonMin;
-    m_loc.EAltitud = place.altitude;
-
-    auto write = [&](MonthlyTexts &series, SeriesTable table) {
-        QStringList texts = read[size_t(table)];
-        series.assign(texts);
-        applySeriesRule(texts);
-        series.assign(texts);
-    };
-    write(m_loc.PP, SeriesTable::Pp);
-    write(m_loc.T, SeriesTable::TempMed);
-    wait.StepIt();
-    write(m_loc.TMa, SeriesTable::TempMaxMedia);
-    write(m_loc.TMi, SeriesTable::TempMinMedia);
-    write(m_loc.HE, SeriesTable::HeEfectiva);
-    write(m_loc.HR, SeriesTable::HumRel);
-    wait.StepIt();
-    write(m_loc.PA, SeriesTable::PreAtm);
-    write(m_loc.VV, SeriesTable::VelViento);
-    wait.StepIt();
+    loadLocality(*m_db, m_dbProvinces->currentText(), m_dbLocalities->currentText(), m_loc, [&wait] { wait.StepIt(); });
     bar->hide();
 }
 

@@ -65,7 +65,7 @@ private:
     void showLists(QWidget *provinces, QWidget *localities);
     void openDatabase(const QString &drive);
     void disconnectDatabase();
-    void loadLocality();
+    void loadPlace();
 
     TDatosLocalidad m_loc;
     std::unique_ptr<DriveMap> m_driveMap;
