@@ -9,7 +9,6 @@
 #include "location/LocalityLoad.h"
 #include "location/UnitIngresoDatosGenericos.h"
 #include "location/calc/Catalogue.h"
-#include "location/calc/SeriesRule.h"
 #include "platform/Widgets.h"
 #include "platform/core/NumberText.h"
 #include "radiation/UnitHeFo.h"
@@ -241,17 +240,7 @@ void TFIndice::combobox1Change()
         return;
     // A new place replaces the whole record: the series the catalogue does not have are
     // empty, never the previous place's.
-    TDatosLocalidad place;
-    place.EEstacion = record->shownName;
-    place.EGrados = record->latDeg;
-    place.EMinutos = record->latMin;
-    place.EHemisferio = record->hemisphere;
-    place.EGradosL = record->lonDeg;
-    place.EMinutosL = record->lonMin;
-    place.EAltitud = record->altitude;
-    place.PP.assign(catalogueSeriesTexts(record->pp));
-    place.T.assign(catalogueSeriesTexts(record->t));
-    setPlace(place);
+    setPlace(placeFromCatalogue(*record));
     if (!hasMonthlyNormals(*record))
         dialogs().atencion(
             this, QStringLiteral("El catálogo incorporado no tiene las normales mensuales de precipitación y temperatura "

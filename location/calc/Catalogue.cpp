@@ -104,6 +104,21 @@ bool hasMonthlyNormals(const CatalogueRecord &record)
     return complete(record.pp) && complete(record.t);
 }
 
+TDatosLocalidad placeFromCatalogue(const CatalogueRecord &record)
+{
+    TDatosLocalidad place;
+    place.EEstacion = record.shownName;
+    place.EGrados = record.latDeg;
+    place.EMinutos = record.latMin;
+    place.EHemisferio = record.hemisphere;
+    place.EGradosL = record.lonDeg;
+    place.EMinutosL = record.lonMin;
+    place.EAltitud = record.altitude;
+    place.PP.assign(catalogueSeriesTexts(record.pp));
+    place.T.assign(catalogueSeriesTexts(record.t));
+    return place;
+}
+
 int catalogueSize()
 {
     return int(catalogue().records.size());

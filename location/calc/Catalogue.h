@@ -1,5 +1,7 @@
 #pragma once
 
+#include "location/calc/TDatosLocalidad.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -35,6 +37,10 @@ QStringList stationsOfProvince(const QString &province);
 // The twelve texts of a series in the general number format (140.9, 38, 0, -0.1); the
 // empty text for a month without a value.
 QStringList catalogueSeriesTexts(const std::array<double, 12> &values);
+
+// The place a catalogue record makes, as choosing it on the index writes it: name,
+// coordinates, altitude, precipitation and temperature; every other field empty.
+TDatosLocalidad placeFromCatalogue(const CatalogueRecord &record);
 
 // True when both precipitation and temperature have all twelve values.
 bool hasMonthlyNormals(const CatalogueRecord &record);
