@@ -24,7 +24,7 @@ void TForm5::buildReport()
         const char *prefix;
     } rows[] = {
         {"Evapotranspiración Potencial", "EEP"}, {"Precip.-Evapotranspiración", "EDP"},
-        {"Almcenaje", "EAL"},                    {"    Almacenaje", "EDAL"},
+        {"Almacenaje", "EAL"},                   {"    Almacenaje", "EDAL"},
         {"Evapotranspiración Real", "EER"},      {"Deficiencia", "EDE"},
         {"Exceso", "EEX"},
     };

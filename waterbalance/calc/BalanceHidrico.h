@@ -17,6 +17,11 @@ namespace BalanceHidrico {
 // Twelve monthly values, January first (index 0).
 using Meses = std::array<double, 12>;
 
+// The result rows in the order the screen shows them (cells prefix1..prefix12), and the four
+// annual sums; the other rows have no annual value.
+inline const QStringList filas{"EEP", "EDP", "EAL", "EDAL", "EER", "EDE", "EEX"};
+inline const QStringList anuales{"EEPT", "EERT", "EDET", "EEXT"};
+
 inline constexpr int diasDelMes[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 // Degrees to radians with the constant the balance has always used (not 2 pi in full).
