@@ -35,15 +35,25 @@ double suma(const Meses &valores)
     return fp::checked(total);
 }
 
+// The names prefix1..prefix12 of a row of boxes or cells, made once.
+struct Nombres {
+    explicit Nombres(const char *prefix)
+    {
+        for (int m = 0; m < 12; ++m)
+            mes[m] = QString::fromLatin1(prefix) + QString::number(m + 1);
+    }
+    QString mes[12];
+};
+
 // A row of results, whole numbers, prefix1..prefix12 and then the annual cell if it has one.
 // Every value is checked before the first cell changes, so a row is written whole or not at all.
-void fila(CalcOutput &out, const QString &prefix, const Meses &valores, const QString &anual = QString(),
+void fila(CalcOutput &out, const Nombres &celdas, const Meses &valores, const QString &anual = QString(),
           double total = 0)
 {
     for (double x : valores)
         fp::checked(x);
     for (int m = 0; m < 12; ++m)
-        out.cell(prefix + QString::number(m + 1), floatToStrF(valores[m], 0));
+        out.cell(celdas.mes[m], floatToStrF(valores[m], 0));
     if (!anual.isEmpty())
         out.cell(anual, floatToStrF(total, 0));
 }
@@ -96,6 +106,9 @@ void almacenaje(const Meses &D, double CC, Meses &S, Meses &anterior)
 
 void calcular(const Entrada &entrada, Valores &v, CalcOutput &out)
 {
+    static const Nombres ET("ET"), EPP("EPP"), EEP("EEP"), EDP("EDP"), EAL("EAL"), EER("EER"), EDAL("EDAL"),
+        EDE("EDE"), EEX("EEX");
+
     // Latitude: a letter other than S, s, N or n is reported and the held latitude stays.
     if (isValidHemisphere(entrada.hemisferio))
         v.latitud = signedLatitude(entrada.grados, entrada.minutos, entrada.hemisferio);
@@ -107,9 +120,9 @@ void calcular(const Entrada &entrada, Valores &v, CalcOutput &out)
     v.N = duracionDelDia(v.phi);
 
     for (int m = 0; m < 12; ++m)
-        v.T[m] = strToFloat(entrada.T.value(m), QStringLiteral("ET%1").arg(m + 1));
+        v.T[m] = strToFloat(entrada.T.value(m), ET.mes[m]);
     for (int m = 0; m < 12; ++m)
-        v.P[m] = strToFloat(entrada.PP.value(m), QStringLiteral("EPP%1").arg(m + 1));
+        v.P[m] = strToFloat(entrada.PP.value(m), EPP.mes[m]);
 
     // Thornthwaite: the heat index of each month and of the year, the exponent, the
     // unadjusted evapotranspiration, then the correction for day length and month length
@@ -128,34 +141,34 @@ void calcular(const Entrada &entrada, Valores &v, CalcOutput &out)
         v.ETP[m] = fp::checked(v.e[m] * v.K[m]);
     }
     v.ETPanual = suma(v.ETP);
-    fila(out, QStringLiteral("EEP"), v.ETP, QStringLiteral("EEPT"), v.ETPanual);
+    fila(out, EEP, v.ETP, QStringLiteral("EEPT"), v.ETPanual);
 
     for (int m = 0; m < 12; ++m)
         v.D[m] = fp::checked(v.P[m] - v.ETP[m]);
-    fila(out, QStringLiteral("EDP"), v.D);
+    fila(out, EDP, v.D);
 
     v.CC = strToFloat(entrada.CC, QStringLiteral("ECC"));
     almacenaje(v.D, v.CC, v.S, v.anterior);
-    fila(out, QStringLiteral("EAL"), v.S);
+    fila(out, EAL, v.S);
 
     for (int m = 0; m < 12; ++m)
         v.ER[m] = fp::checked(v.D[m] > 0 ? v.ETP[m] : v.P[m] + v.anterior[m] - v.S[m]);
     v.ERanual = suma(v.ER);
-    fila(out, QStringLiteral("EER"), v.ER, QStringLiteral("EERT"), v.ERanual);
+    fila(out, EER, v.ER, QStringLiteral("EERT"), v.ERanual);
 
     for (int m = 0; m < 12; ++m)
         v.dS[m] = fp::checked(v.S[m] - v.anterior[m]);
-    fila(out, QStringLiteral("EDAL"), v.dS);
+    fila(out, EDAL, v.dS);
 
     for (int m = 0; m < 12; ++m)
         v.DEF[m] = fp::checked(v.ETP[m] - v.ER[m]);
     v.DEFanual = suma(v.DEF);
-    fila(out, QStringLiteral("EDE"), v.DEF, QStringLiteral("EDET"), v.DEFanual);
+    fila(out, EDE, v.DEF, QStringLiteral("EDET"), v.DEFanual);
 
     for (int m = 0; m < 12; ++m)
         v.EXC[m] = v.anterior[m] + v.D[m] > v.CC ? fp::checked(v.D[m] + v.anterior[m] - v.CC) : 0.0;
     v.EXCanual = suma(v.EXC);
-    fila(out, QStringLiteral("EEX"), v.EXC, QStringLiteral("EEXT"), v.EXCanual);
+    fila(out, EEX, v.EXC, QStringLiteral("EEXT"), v.EXCanual);
 
     // The charts' lines.
     v.PM = v.CC / 2;
