@@ -1,7 +1,6 @@
 #include "waterbalance/UnitBHC.h"
 
 #include "location/PlaceBoxes.h"
-#include "output/Chart.h"
 #include "platform/Widgets.h"
 #include "waterbalance/GraficosBalance.h"
 #include "waterbalance/UnitFBHCGraf.h"

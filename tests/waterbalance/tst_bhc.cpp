@@ -111,6 +111,7 @@ private slots:
     void closingEmptiesStationAndResults();
     void chartsRunJulyToJune();
     void chartsRefilledEachTime();
+    void chartsBeforeAnyCalculation();
     void reportCarriesTheScreen();
 };
 
@@ -288,6 +289,18 @@ void TestBhc::chartsRefilledEachTime()
     QCOMPARE(points(b.lower().series("Series6")), monthsJulJun("100 100 100 100 100 100 100 100 100 100 100 100"));
     QCOMPARE(points(b.lower().series("Series8")), monthsJulJun("75 75 75 75 75 75 75 75 75 75 75 75"));
     QCOMPARE(points(b.upper().series("Series1")).section(' ', 0, 0), QString("Jul:0"));
+}
+
+void TestBhc::chartsBeforeAnyCalculation()
+{
+    // Nothing is checked: the kept values are all zero until the first calculation.
+    Balance b;
+    click(b.screen, QStringLiteral("BGraficos"));
+    QCOMPARE(b.shown(), QStringList());
+    const QString zeros = monthsJulJun("0 0 0 0 0 0 0 0 0 0 0 0");
+    for (ChartSeries *s : b.upper().allSeries() + b.lower().allSeries())
+        QCOMPARE(points(s), zeros);
+    QCOMPARE(b.upper().titleLines(), (QStringList{"Balance hidrológico climático", "Ejemplo"}));
 }
 
 void TestBhc::reportCarriesTheScreen()
