@@ -2,9 +2,13 @@
 
 #include "location/PlaceBoxes.h"
 #include "platform/Widgets.h"
+#include "waterbalance/GraficosBalance.h"
 #include "waterbalance/UnitFBHCGraf.h"
+#include "waterbalance/UnitReporteBHC.h"
 
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,10 +16,31 @@
 
 namespace verdeval {
 
+namespace {
+
+// The caption's own font when it has the Greek capital delta, else the first font of the
+// system that has Greek letters in the same size and weight.
+QFont deltaFont(const QFont &captionFont)
+{
+    const QChar delta(0x0394);
+    if (QFontMetrics(captionFont).inFont(delta))
+        return captionFont;
+    const QStringList greek = QFontDatabase::families(QFontDatabase::Greek);
+    for (const QString &family : greek) {
+        QFont f = captionFont;
+        f.setFamily(family);
+        if (QFontMetrics(f).inFont(delta))
+            return f;
+    }
+    return captionFont;
+}
+
+} // namespace
+
 void overlayDelta(QLabel *caption)
 {
     auto *delta = new QLabel(QStringLiteral("Δ"), caption);
-    delta->setFont(caption->font());
+    delta->setFont(deltaFont(caption->font()));
     delta->setPalette(caption->palette());
     auto *layout = new QHBoxLayout(caption);
     layout->setContentsMargins(caption->contentsMargins());
@@ -68,7 +93,7 @@ void TFBHC::build()
     } rows[] = {
         {"Evapotranspiración Potencial", "EEP", "EEPT"},
         {"Precipitación-Evapotranspiración", "EDP", "EDPT"},
-        {"Almcenaje", "EAL", "EALT"},
+        {"Almacenaje", "EAL", "EALT"},
         {"   Almacenaje", "EDAL", "EDALT"},
         {"Evapotranspiración Real", "EER", "EERT"},
         {"Deficiencia", "EDE", "EDET"},
@@ -93,7 +118,22 @@ void TFBHC::build()
     body()->addLayout(buttons);
     body()->addStretch(1);
 
+    // Tab order: the place, the capacity, the months row by row, then the buttons as they
+    // read, top row first.
+    QList<QWidget *> order;
+    for (const char *name : {"EEstacion", "EGrados", "EMinutos", "EHemisferio", "ECC"})
+        order << control(QString::fromLatin1(name));
+    for (const char *prefix : {"EPP", "ET"})
+        for (int m = 1; m <= 12; ++m)
+            order << control(QString::fromLatin1(prefix), m);
+    for (const char *name : {"BVolverAlIndice", "BCalcular", "BCerrar", "BGraficos", "BImprimir"})
+        order << control(QString::fromLatin1(name));
+    for (int k = 1; k < order.size(); ++k)
+        setTabOrder(order.at(k - 1), order.at(k));
+
+    onClick(control(QStringLiteral("BCalcular")), &TFBHC::BCalcularClick);
     onClick(graficos, &TFBHC::BGraficosClick);
+    onClick(imprimir, &TFBHC::BImprimirClick);
 }
 
 void TFBHC::receive(const TDatosLocalidad &place)
@@ -101,10 +141,50 @@ void TFBHC::receive(const TDatosLocalidad &place)
     placeBoxes::fillClimate(*this, place);
 }
 
+void TFBHC::BCalcularClick()
+{
+    BalanceHidrico::Entrada entrada;
+    entrada.grados = text(QStringLiteral("EGrados"));
+    entrada.minutos = text(QStringLiteral("EMinutos"));
+    entrada.hemisferio = text(QStringLiteral("EHemisferio"));
+    for (int m = 1; m <= 12; ++m) {
+        entrada.T << text(QStringLiteral("ET"), m);
+        entrada.PP << text(QStringLiteral("EPP"), m);
+    }
+    entrada.CC = text(QStringLiteral("ECC"));
+    BalanceHidrico::calcular(entrada, m_valores, output());
+}
+
 void TFBHC::BGraficosClick()
 {
-    peer<TFBHCGraf>().present();
+    TFBHCGraf &graficos = peer<TFBHCGraf>();
+    const QString estacion = text(QStringLiteral("EEstacion"));
+    GraficosBalance::llenarBalance(graficos.Chart1(), m_valores, estacion);
+    GraficosBalance::llenarSuelo(graficos.Chart2(), m_valores, QStringLiteral("Variación del agua del suelo"), estacion);
+    graficos.present();
     closeScreen();
+}
+
+void TFBHC::BImprimirClick()
+{
+    TForm5 &reporte = peer<TForm5>();
+    for (const QString &prefix : BalanceHidrico::filas)
+        reporte.copyTexts(*this, prefix, 12);
+    const QString estacion = text(QStringLiteral("EEstacion"));
+    GraficosBalance::llenarBalance(reporte.QRChart1(), m_valores, estacion);
+    // The report's second chart has always been titled with a trailing blank.
+    GraficosBalance::llenarSuelo(reporte.QRChart2(), m_valores, QStringLiteral("Variación del agua del suelo "), estacion);
+    reporte.Preview(this);
+}
+
+void TFBHC::OnClose()
+{
+    setText(QStringLiteral("EEstacion"), QString());
+    for (const QString &prefix : BalanceHidrico::filas)
+        for (int m = 1; m <= 12; ++m)
+            setText(prefix, m, QString());
+    for (const QString &anual : BalanceHidrico::anuales)
+        setText(anual, QString());
 }
 
 } // namespace verdeval

@@ -2,6 +2,7 @@
 
 #include "output/Chart.h"
 #include "platform/Widgets.h"
+#include "waterbalance/GraficosBalance.h"
 #include "waterbalance/UnitBHC.h"
 
 #include <QHBoxLayout>
@@ -18,28 +19,28 @@ void TFBHCGraf::build()
 {
     auto makeChart = [this](const QString &name) {
         auto *chart = new Chart(name, this);
-        chart->setLegend(Chart::Legend::Below);
-        chart->setBottomAxisMonthSlots();
-        chart->bottomAxis().title = QStringLiteral("Meses");
-        chart->leftAxis().title = QStringLiteral("Milímetros");
+        GraficosBalance::preparar(*chart);
         body()->addWidget(chart, 1);
         return chart;
     };
 
-    Chart *upper = makeChart(QStringLiteral("Chart1"));
-    upper->setHorizontalGrid(Qt::black, 2);
-    upper->leftAxis().increment = 30;
-    upper->addBars(QStringLiteral("Series1"), QStringLiteral("Precipitación Media Mensual"), kit::lime, 20);
-    upper->addLine(QStringLiteral("Series2"), QStringLiteral("EP"), Qt::red);
-    upper->addLine(QStringLiteral("Series3"), QStringLiteral("ER"), Qt::blue);
-    upper->addLine(QStringLiteral("Series4"), QStringLiteral("Situación Hídrica"), QColor(0x00, 0x80, 0x80));
+    m_balance = makeChart(QStringLiteral("Chart1"));
+    m_balance->setHorizontalGrid(Qt::black, 2);
+    m_balance->leftAxis().increment = 30;
+    m_balance->addBars(QStringLiteral("Series1"), QStringLiteral("Precipitación Media Mensual"), kit::lime, 20);
+    m_balance->addLine(QStringLiteral("Series2"), QStringLiteral("EP"), Qt::red);
+    m_balance->addLine(QStringLiteral("Series3"), QStringLiteral("ER"), Qt::blue);
+    m_balance->addLine(QStringLiteral("Series4"), QStringLiteral("Situación Hídrica"), QColor(0x00, 0x80, 0x80));
 
-    Chart *lower = makeChart(QStringLiteral("Chart2"));
-    lower->addLine(QStringLiteral("Series5"), QStringLiteral("Almacenaje más Exceso"), kit::lime);
-    lower->addLine(QStringLiteral("Series6"), QStringLiteral("Capacidad de Campo"), Qt::blue);
-    lower->addLine(QStringLiteral("Series7"), QStringLiteral("Punto de Marchitez"), Qt::red);
-    lower->addLine(QStringLiteral("Series8"), QStringLiteral("Sequía Condicional"), QColor(0x40, 0x80, 0x80))->setPen(2);
-    for (Chart *chart : {upper, lower})
+    m_suelo = makeChart(QStringLiteral("Chart2"));
+    // From zero, as on the report: fitted to the data, the wilting point (always the lowest
+    // line while the soil holds water) would lie on the axis itself.
+    m_suelo->leftAxis().setMinimumFixed(0);
+    m_suelo->addLine(QStringLiteral("Series5"), QStringLiteral("Almacenaje más Exceso"), kit::lime);
+    m_suelo->addLine(QStringLiteral("Series6"), QStringLiteral("Capacidad de Campo"), Qt::blue);
+    m_suelo->addLine(QStringLiteral("Series7"), QStringLiteral("Punto de Marchitez"), Qt::red);
+    m_suelo->addLine(QStringLiteral("Series8"), QStringLiteral("Sequía Condicional"), QColor(0x40, 0x80, 0x80))->setPen(2);
+    for (Chart *chart : {m_balance, m_suelo})
         for (ChartSeries *s : chart->allSeries()) {
             s->setMarksVisible(false);
             if (s->kind() == ChartSeries::Kind::Line && s->name() != QLatin1String("Series8"))

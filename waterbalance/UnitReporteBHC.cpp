@@ -2,13 +2,14 @@
 
 #include "output/Chart.h"
 #include "platform/Widgets.h"
+#include "waterbalance/GraficosBalance.h"
 #include "waterbalance/UnitBHC.h"
 
 #include <QVBoxLayout>
 
 namespace verdeval {
 
-TForm5::TForm5(ScreenHost &host) : ReportLayout(host, "TForm5", QStringLiteral("Balance Hidrologico Climatico"))
+TForm5::TForm5(ScreenHost &host) : ReportLayout(host, "TForm5", QStringLiteral("Balance Hidrológico Climático"))
 {
 }
 
@@ -23,7 +24,7 @@ void TForm5::buildReport()
         const char *prefix;
     } rows[] = {
         {"Evapotranspiración Potencial", "EEP"}, {"Precip.-Evapotranspiración", "EDP"},
-        {"Almcenaje", "EAL"},                    {"    Almacenaje", "EDAL"},
+        {"Almacenaje", "EAL"},                   {"    Almacenaje", "EDAL"},
         {"Evapotranspiración Real", "EER"},      {"Deficiencia", "EDE"},
         {"Exceso", "EEX"},
     };
@@ -35,29 +36,26 @@ void TForm5::buildReport()
     pageLayout()->addSpacing(6);
 
     auto makeChart = [this](const QString &name) {
-        Chart *chart = addChart(name, 335);
+        Chart *chart = addChart(name, 320);
+        GraficosBalance::preparar(*chart);
         chart->setTitleColor(Qt::blue);
-        chart->setLegend(Chart::Legend::Below);
-        chart->bottomAxis().title = QStringLiteral("Meses");
-        chart->bottomAxis().labels = ChartAxis::Labels::Text;
-        chart->leftAxis().title = QStringLiteral("Milímetros");
         return chart;
     };
 
-    Chart *balance = makeChart(QStringLiteral("QRChart1"));
-    balance->addBars(QStringLiteral("Series1"), QStringLiteral("Precipitación Media Mensual"), kit::lime, 15);
-    balance->addLine(QStringLiteral("Series2"), QStringLiteral("EP"), kit::green);
-    balance->addLine(QStringLiteral("Series3"), QStringLiteral("ER"), QColor(0xFF, 0x80, 0x00));
-    balance->addLine(QStringLiteral("Series4"), QStringLiteral("Situación Hídrica"), Qt::blue);
+    m_balance = makeChart(QStringLiteral("QRChart1"));
+    m_balance->addBars(QStringLiteral("Series1"), QStringLiteral("Precipitación Media Mensual"), kit::lime, 15);
+    m_balance->addLine(QStringLiteral("Series2"), QStringLiteral("EP"), kit::green);
+    m_balance->addLine(QStringLiteral("Series3"), QStringLiteral("ER"), QColor(0xFF, 0x80, 0x00));
+    m_balance->addLine(QStringLiteral("Series4"), QStringLiteral("Situación Hídrica"), Qt::blue);
 
     pageLayout()->addSpacing(6);
-    Chart *soil = makeChart(QStringLiteral("QRChart2"));
-    soil->leftAxis().setMinimumFixed(0);
-    soil->addLine(QStringLiteral("Series5"), QStringLiteral("Almacenaje más Exceso"), Qt::red);
-    soil->addLine(QStringLiteral("Series6"), QStringLiteral("Capacidad de Campo"), QColor(0x00, 0x00, 0xA0))->setPen(2);
-    soil->addLine(QStringLiteral("Series7"), QStringLiteral("Punto de Marchitez"), Qt::red);
-    soil->addLine(QStringLiteral("Series8"), QStringLiteral("Sequía Condicional"), Qt::blue);
-    for (Chart *chart : {balance, soil})
+    m_suelo = makeChart(QStringLiteral("QRChart2"));
+    m_suelo->leftAxis().setMinimumFixed(0);
+    m_suelo->addLine(QStringLiteral("Series5"), QStringLiteral("Almacenaje más Exceso"), Qt::red);
+    m_suelo->addLine(QStringLiteral("Series6"), QStringLiteral("Capacidad de Campo"), QColor(0x00, 0x00, 0xA0))->setPen(2);
+    m_suelo->addLine(QStringLiteral("Series7"), QStringLiteral("Punto de Marchitez"), Qt::red);
+    m_suelo->addLine(QStringLiteral("Series8"), QStringLiteral("Sequía Condicional"), Qt::blue);
+    for (Chart *chart : {m_balance, m_suelo})
         for (ChartSeries *s : chart->allSeries()) {
             s->setMarksVisible(false);
             if (s->kind() == ChartSeries::Kind::Line && s->name() != QLatin1String("Series6"))

@@ -51,6 +51,34 @@ void decimalDigits(double value, QByteArray *digits, int *exp10)
     *exp10 = s.mid(e + 1).toInt() + 1;
 }
 
+// Fixed notation without the decimal digits of the number: for magnitudes below a million
+// (after scaling by the decimals) and away from a half, rounding the number itself gives the
+// same digits as rounding its 15-digit decimal form, which differs from it by far less than
+// the margin kept here. False when the long way must decide.
+bool fixedQuick(double value, int decimals, QString *out)
+{
+    static constexpr double scales[] = {1, 10, 100, 1000};
+    if (decimals > 3)
+        return false;
+    const double scaled = std::fabs(value) * scales[decimals];
+    if (!(scaled < 1e6))
+        return false;
+    const double fraction = scaled - std::floor(scaled);
+    if (std::fabs(fraction - 0.5) <= 1e-8)
+        return false;
+    const long long n = static_cast<long long>(std::floor(scaled + 0.5));
+    QString digits = QString::number(n);
+    if (decimals > 0) {
+        if (digits.size() < decimals + 1)
+            digits.prepend(QString(decimals + 1 - digits.size(), QLatin1Char('0')));
+        digits.insert(digits.size() - decimals, QLatin1Char('.'));
+    }
+    if (value < 0 && n != 0)
+        digits.prepend(QLatin1Char('-'));
+    *out = digits;
+    return true;
+}
+
 } // namespace
 
 double strToFloat(const QString &text) { return strToFloat(text, QString()); }
@@ -107,6 +135,9 @@ QString floatToStrF(double value, int decimals)
         return QString();
     if (decimals < 0)
         decimals = 0;
+    QString quick;
+    if (fixedQuick(value, decimals, &quick))
+        return quick;
     QByteArray digits;
     int exp10 = 0;
     if (value == 0) {

@@ -4,7 +4,11 @@
 #include "output/Chart.h"
 #include "platform/Screen.h"
 
+#include "output/ReportLayout.h"
+
+#include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QtTest>
 
@@ -28,6 +32,8 @@ private slots:
     void deltaOverStorageChange();
     void series_data();
     void series();
+    void tabFollowsReadingOrder();
+    void reportTitle();
 };
 
 void TestBhcScreens::controls_data()
@@ -86,7 +92,7 @@ void TestBhcScreens::texts_data()
     QTest::newRow("balance capacity") << "TFBHC" << "" << "Capacidad de Campo:";
     QTest::newRow("balance results") << "TFBHC" << "" << "Resultados del Balance Hidrológico Climático";
     QTest::newRow("balance P-ETP") << "TFBHC" << "" << "Precipitación-Evapotranspiración";
-    QTest::newRow("balance storage") << "TFBHC" << "" << "Almcenaje";
+    QTest::newRow("balance storage") << "TFBHC" << "" << "Almacenaje";
     QTest::newRow("balance storage change") << "TFBHC" << "" << "   Almacenaje";
     QTest::newRow("balance annual") << "TFBHC" << "" << "Anual";
     QTest::newRow("balance charts") << "TFBHC" << "BGraficos" << "Ver Gráficos";
@@ -95,7 +101,7 @@ void TestBhcScreens::texts_data()
     QTest::newRow("charts exit") << "TFBHCGraf" << "BSalir" << "&Salir";
     QTest::newRow("report title") << "TForm5" << "QRTitulo" << "Resultados del Balance Hidrológico Climático";
     QTest::newRow("report P-ETP") << "TForm5" << "" << "Precip.-Evapotranspiración";
-    QTest::newRow("report storage") << "TForm5" << "" << "Almcenaje";
+    QTest::newRow("report storage") << "TForm5" << "" << "Almacenaje";
     QTest::newRow("report storage change") << "TForm5" << "" << "    Almacenaje";
 }
 
@@ -145,6 +151,7 @@ void TestBhcScreens::deltaOverStorageChange()
         if (l->text() == QString("Δ"))
             delta = l;
     QVERIFY(delta);
+    QVERIFY(QFontMetrics(delta->font()).inFont(QChar(0x0394)));
     // The delta is a label of its own, laid over the start of the caption.
     auto *under = qobject_cast<QLabel *>(delta->parentWidget());
     QVERIFY(under);
@@ -202,6 +209,38 @@ void TestBhcScreens::series()
     QVERIFY(!s->pointMarkers());
     QCOMPARE(c->bottomAxis().title, QString("Meses"));
     QCOMPARE(c->leftAxis().title, QString("Milímetros"));
+}
+
+void TestBhcScreens::tabFollowsReadingOrder()
+{
+    TestApp app;
+    app->start();
+    Screen &s = *app->screen("TFBHC");
+    s.present();
+    QVERIFY(QTest::qWaitForWindowActive(&s));
+    s.control("EEstacion")->setFocus();
+    QStringList expected{"EGrados", "EMinutos", "EHemisferio", "ECC"};
+    for (const char *prefix : {"EPP", "ET"})
+        for (int m = 1; m <= 12; ++m)
+            expected << QString(prefix) + QString::number(m);
+    expected << "BVolverAlIndice" << "BCalcular" << "BCerrar" << "BGraficos" << "BImprimir";
+    QStringList visited;
+    for (int k = 0; k < expected.size(); ++k) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *w = QApplication::focusWidget();
+        QVERIFY(w);
+        // The capacity list takes the focus in its edit line.
+        visited << (w->objectName().isEmpty() && w->parentWidget() ? w->parentWidget()->objectName() : w->objectName());
+    }
+    QCOMPARE(visited, expected);
+}
+
+void TestBhcScreens::reportTitle()
+{
+    TestApp app;
+    auto *report = qobject_cast<ReportLayout *>(app->screen("TForm5"));
+    QVERIFY(report);
+    QCOMPARE(report->documentTitle(), QString("Balance Hidrológico Climático"));
 }
 
 QTEST_MAIN(TestBhcScreens)

@@ -155,6 +155,16 @@ void TestNumberText::fixedFormat_data()
     QTest::newRow("1473.35 -> 1473.4") << 1473.35 << 1 << "1473.4";
     QTest::newRow("0.004 two decimals") << 0.004 << 2 << "0.00";
     QTest::newRow("tiny") << 1e-9 << 0 << "0";
+    // Halves are decided on the 15-digit decimal form, also just below one.
+    QTest::newRow("2.4999999999999996 -> 3") << 2.4999999999999996 << 0 << "3";
+    QTest::newRow("1.005 -> 1.01") << 1.005 << 2 << "1.01";
+    QTest::newRow("-0.5 -> -1") << -0.5 << 0 << "-1";
+    QTest::newRow("-0.45 -> -0.5") << -0.45 << 1 << "-0.5";
+    QTest::newRow("-1e-33 -> 0") << -1e-33 << 0 << "0";
+    QTest::newRow("0.0625 three decimals") << 0.0625 << 3 << "0.063";
+    QTest::newRow("999999.4 -> 999999") << 999999.4 << 0 << "999999";
+    QTest::newRow("2000000.5 -> 2000001") << 2000000.5 << 0 << "2000001";
+    QTest::newRow("123456.78 four decimals") << 123456.78 << 4 << "123456.7800";
 }
 
 void TestNumberText::fixedFormat()
