@@ -4,6 +4,7 @@
 //   - "Ver Gráficos" to both charts filled and painted (goal < 10 ms);
 //   - "Imprimir Informe" to a PDF page with the table and both charts (goal < 150 ms).
 //   build/bench/bench_bhc
+#include "BenchSupport.h"
 #include "app/VerdevalApp.h"
 #include "output/Chart.h"
 #include "output/ReportLayout.h"
@@ -24,28 +25,9 @@
 #include <vector>
 
 using namespace verdeval;
+using namespace verdeval::bench;
 
 namespace {
-
-// Answers every dialog at once; a preview writes the report's page to a PDF file.
-class SilentDialogs : public DialogBackend
-{
-public:
-    explicit SilentDialogs(QString pdf) : m_pdf(std::move(pdf)) {}
-    QString messageBox(QWidget *, Icon, const QString &, const QString &, const QStringList &buttons) override
-    {
-        return buttons.value(0);
-    }
-    void preview(QWidget *, Printable &report) override
-    {
-        if (auto *layout = dynamic_cast<ReportLayout *>(&report))
-            layout->renderToPdf(m_pdf);
-    }
-    void showModal(QWidget *, Screen &screen) override { screen.present(); }
-
-private:
-    QString m_pdf;
-};
 
 // Keeps the cell texts, as a program without a screen would.
 struct Cells : CalcOutput {
@@ -55,38 +37,6 @@ struct Cells : CalcOutput {
     void atencion(const QString &) override {}
     void hemisphere(const QString &) override {}
 };
-
-double medianMs(int runs, const std::function<void()> &action, const std::function<void()> &between = {})
-{
-    std::vector<double> ms;
-    QElapsedTimer timer;
-    for (int k = 0; k < runs; ++k) {
-        timer.start();
-        action();
-        ms.push_back(timer.nsecsElapsed() / 1e6);
-        if (between)
-            between();
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
-}
-
-void click(Screen &screen, const char *name)
-{
-    static_cast<QAbstractButton *>(screen.control(QString::fromLatin1(name)))->click();
-}
-
-void report(const char *what, double value, double goal, const char *unit)
-{
-    std::printf("%-60s %9.3f %s   (goal < %g %s) %s\n", what, value, unit, goal, unit, value < goal ? "ok" : "OVER");
-}
-
-void paintChart(Chart &chart)
-{
-    QImage image(chart.size(), QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&image);
-    chart.paint(painter, QRectF(QPointF(0, 0), QSizeF(chart.size())));
-}
 
 const char *kT = "21.6 20.3 17.8 14.0 10.5 7.5 6.9 8.6 10.7 14.0 17.2 20.3";
 const char *kP = "103.8 101.6 113.9 90.6 55.7 37.1 40.8 59.2 67.5 92.0 97.9 75.4";

@@ -3,6 +3,7 @@
 //   - one report page written to a PDF file.
 // Goals: under 5 ms for a calculation, under 150 ms for a report page.
 //   build/bench/bench_radiation
+#include "BenchSupport.h"
 #include "app/VerdevalApp.h"
 #include "output/Chart.h"
 #include "output/ReportLayout.h"
@@ -11,58 +12,11 @@
 #include "radiation/UnitReporteHelofania.h"
 #include "radiation/UnitReporteRadiacion.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QImage>
-#include <QPainter>
 #include <QTemporaryDir>
-#include <algorithm>
-#include <cstdio>
-#include <functional>
-#include <vector>
 
 using namespace verdeval;
-
-namespace {
-
-// Answers every dialog at once; a preview does nothing, a save-file dialog is cancelled.
-class SilentDialogs : public DialogBackend
-{
-public:
-    QString messageBox(QWidget *, Icon, const QString &, const QString &, const QStringList &buttons) override
-    {
-        return buttons.value(0);
-    }
-    void preview(QWidget *, Printable &) override {}
-    void showModal(QWidget *, Screen &screen) override { screen.present(); }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return QString(); }
-};
-
-double medianMs(int runs, const std::function<void()> &action)
-{
-    std::vector<double> ms;
-    QElapsedTimer timer;
-    for (int k = 0; k < runs; ++k) {
-        timer.start();
-        action();
-        ms.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
-}
-
-void click(Screen &screen, const char *name)
-{
-    static_cast<QAbstractButton *>(screen.control(QString::fromLatin1(name)))->click();
-}
-
-void report(const char *what, double ms, double goal)
-{
-    std::printf("%-64s %8.3f ms   (goal < %g ms) %s\n", what, ms, goal, ms < goal ? "ok" : "OVER");
-}
-
-} // namespace
+using namespace verdeval::bench;
 
 int main(int argc, char **argv)
 {
@@ -94,11 +48,6 @@ int main(int argc, char **argv)
     hefo.setText(QStringLiteral("EHE"), QStringLiteral("12"));
     QApplication::processEvents();
 
-    auto paintChart = [](Chart &chart) {
-        QImage image(chart.size(), QImage::Format_ARGB32_Premultiplied);
-        QPainter painter(&image);
-        chart.paint(painter, QRectF(QPointF(0, 0), QSizeF(chart.size())));
-    };
 
     const int runs = 300;
     report("Radiación: Calcular -> cells and chart series", medianMs(runs, [&] { click(radiacion, "BCalcular"); }), 5);

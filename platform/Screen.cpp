@@ -38,6 +38,8 @@ void Screen::ensureBuilt()
     auto *scroll = new QScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
+    // The scroll area itself is no stop of the Tab key; the controls inside it are.
+    scroll->setFocusPolicy(Qt::NoFocus);
     auto *content = new QWidget(scroll);
     kit::paintSilver(content);
     m_body = new QVBoxLayout(content);

@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "PdfText.h"
 #include "TestApp.h"
 #include "app/Unit1.h"
@@ -83,7 +84,7 @@ struct Balance {
         screen.setText(QStringLiteral("EMinutos"), min);
         screen.setText(QStringLiteral("EHemisferio"), hem);
     }
-    void calcular() { click(screen, QStringLiteral("BCalcular")); }
+    [[nodiscard]] bool calcular() { return test::click(screen, QStringLiteral("BCalcular")); }
     QStringList shown() const
     {
         QStringList out;
@@ -104,6 +105,7 @@ class TestBhc : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { verdeval::test::failOnQtWarnings(); }
     void calculatesTheWorkedExample();
     void failuresKeepTheRowsWritten_data();
     void failuresKeepTheRowsWritten();
@@ -118,13 +120,13 @@ private slots:
 void TestBhc::calculatesTheWorkedExample()
 {
     Balance b;
-    b.calcular();
+    QVERIFY(b.calcular());
     QCOMPARE(b.shown(), QStringList());
     QCOMPARE(results(b.screen), kResults);
     for (const char *vacia : {"EDPT", "EALT", "EDALT"})
         QCOMPARE(b.screen.text(vacia), QString());
     // Pressed again, the same rows.
-    b.calcular();
+    QVERIFY(b.calcular());
     QCOMPARE(results(b.screen), kResults);
 }
 
@@ -158,11 +160,11 @@ void TestBhc::failuresKeepTheRowsWritten()
     QFETCH(QString, dialog);
     QFETCH(QString, rows);
     Balance b;
-    b.calcular();
+    QVERIFY(b.calcular());
     b.screen.setText(QStringLiteral("EPP7"), QStringLiteral("155"));
     b.screen.setText(box, value);
     b.app.dialogs->clear();
-    b.calcular();
+    QVERIFY(b.calcular());
     QCOMPARE(b.shown(), QStringList{dialog});
     QCOMPARE(results(b.screen), rows);
 }
@@ -174,19 +176,19 @@ void TestBhc::capacityChoiceStaysForTheRun()
     QVERIFY(ecc);
     ecc->setCurrentIndex(0); // "50 "
     QCOMPARE(ecc->currentText(), QString("50 "));
-    b.calcular();
+    QVERIFY(b.calcular());
     QCOMPARE(row(b.screen, QStringLiteral("EAL")), QString("17 20 44 50 50 50 50 50 50 50 50 32"));
     QCOMPARE(b.screen.valores().CC, 50.0);
 
     // Back to the index and in again with another place: the capacity is the one chosen.
-    click(b.screen, QStringLiteral("BVolverAlIndice"));
+    QVERIFY(click(b.screen, QStringLiteral("BVolverAlIndice")));
     TFIndice &index = b.app->FIndice();
     setPlace(index.DatosLocalidad(), QStringLiteral("Azul|36|45|S|59|50|132"));
     for (int m = 1; m <= 12; ++m) {
         index.DatosLocalidad().T[m] = QStringLiteral("15");
         index.DatosLocalidad().PP[m] = QStringLiteral("80");
     }
-    click(index, QStringLiteral("Label3"));
+    QVERIFY(click(index, QStringLiteral("Label3")));
     QCOMPARE(visibleScreens(*b.app).join(' '), QString("TFInicial TFBHC"));
     QCOMPARE(b.screen.text(QStringLiteral("EEstacion")), QString("Azul"));
     QCOMPARE(b.screen.text(QStringLiteral("ECC")), QString("50 "));
@@ -198,7 +200,7 @@ void TestBhc::closingEmptiesStationAndResults()
     Balance b;
     b.screen.setText(QStringLiteral("EPPT"), QStringLiteral("1040"));
     b.screen.setText(QStringLiteral("ECC"), QStringLiteral("250"));
-    b.calcular();
+    QVERIFY(b.calcular());
     const BalanceHidrico::Valores before = b.screen.valores();
     b.screen.closeScreen();
 
@@ -219,15 +221,15 @@ void TestBhc::closingEmptiesStationAndResults()
     QCOMPARE(b.screen.valores().SE, before.SE);
     // A new calculation shows the results again, without a station.
     b.screen.present();
-    b.calcular();
+    QVERIFY(b.calcular());
     QCOMPARE(b.screen.text(QStringLiteral("EEPT")), QString("845"));
 }
 
 void TestBhc::chartsRunJulyToJune()
 {
     Balance b;
-    b.calcular();
-    click(b.screen, QStringLiteral("BGraficos"));
+    QVERIFY(b.calcular());
+    QVERIFY(click(b.screen, QStringLiteral("BGraficos")));
     QCOMPARE(visibleScreens(*b.app).join(' '), QString("TFInicial TFBHCGraf"));
     // Leaving for the charts closed the balance screen.
     QCOMPARE(b.screen.text(QStringLiteral("EEstacion")) + b.screen.text(QStringLiteral("EEP1")), QString());
@@ -266,25 +268,25 @@ void TestBhc::chartsRunJulyToJune()
 void TestBhc::chartsRefilledEachTime()
 {
     Balance b;
-    b.calcular();
-    click(b.screen, QStringLiteral("BGraficos"));
-    click(b.app->FBHCGraf(), QStringLiteral("BVolver"));
+    QVERIFY(b.calcular());
+    QVERIFY(click(b.screen, QStringLiteral("BGraficos")));
+    QVERIFY(click(b.app->FBHCGraf(), QStringLiteral("BVolver")));
     QCOMPARE(visibleScreens(*b.app).join(' '), QString("TFInicial TFBHC"));
     // Back without recalculating: the kept values again, twelve points each, and no station
     // since closing emptied it.
-    click(b.screen, QStringLiteral("BGraficos"));
+    QVERIFY(click(b.screen, QStringLiteral("BGraficos")));
     for (ChartSeries *s : b.upper().allSeries() + b.lower().allSeries())
         QCOMPARE(int(s->points().size()), 12);
     QCOMPARE(b.upper().titleLines(), (QStringList{"Balance hidrológico climático", ""}));
     QCOMPARE(points(b.upper().series("Series2")), monthsJulJun("24 32 43 68 93 122 135 108 96 59 41 25"));
 
     // A new place and capacity replace every point.
-    click(b.app->FBHCGraf(), QStringLiteral("BVolver"));
+    QVERIFY(click(b.app->FBHCGraf(), QStringLiteral("BVolver")));
     b.screen.setText(QStringLiteral("EEstacion"), QStringLiteral("Otra"));
     b.screen.setText(QStringLiteral("ECC"), QStringLiteral("100"));
     b.screen.setText(QStringLiteral("EPP7"), QStringLiteral("0"));
-    b.calcular();
-    click(b.screen, QStringLiteral("BGraficos"));
+    QVERIFY(b.calcular());
+    QVERIFY(click(b.screen, QStringLiteral("BGraficos")));
     QCOMPARE(b.lower().titleLines(), (QStringList{"Variación del agua del suelo", "Otra"}));
     QCOMPARE(points(b.lower().series("Series6")), monthsJulJun("100 100 100 100 100 100 100 100 100 100 100 100"));
     QCOMPARE(points(b.lower().series("Series8")), monthsJulJun("75 75 75 75 75 75 75 75 75 75 75 75"));
@@ -295,7 +297,7 @@ void TestBhc::chartsBeforeAnyCalculation()
 {
     // Nothing is checked: the kept values are all zero until the first calculation.
     Balance b;
-    click(b.screen, QStringLiteral("BGraficos"));
+    QVERIFY(click(b.screen, QStringLiteral("BGraficos")));
     QCOMPARE(b.shown(), QStringList());
     const QString zeros = monthsJulJun("0 0 0 0 0 0 0 0 0 0 0 0");
     for (ChartSeries *s : b.upper().allSeries() + b.lower().allSeries())
@@ -308,8 +310,8 @@ void TestBhc::reportCarriesTheScreen()
     Balance b;
     TForm5 &report = b.app->Form5();
     QVERIFY(report.fitsPage());
-    b.calcular();
-    click(b.screen, QStringLiteral("BImprimir"));
+    QVERIFY(b.calcular());
+    QVERIFY(click(b.screen, QStringLiteral("BImprimir")));
     QCOMPARE(b.app.dialogs->last().kind, ShownDialog::Kind::Preview);
     QCOMPARE(b.app.dialogs->last().caption, QString("Balance Hidrológico Climático"));
     QCOMPARE(visibleScreens(*b.app).join(' '), QString("TFInicial TFBHC"));
@@ -347,9 +349,9 @@ void TestBhc::reportCarriesTheScreen()
 
     // After a visit to the charts the screen's cells are empty: so are the printed ones, while
     // the charts still draw the kept values, without a station.
-    click(b.screen, QStringLiteral("BGraficos"));
-    click(b.app->FBHCGraf(), QStringLiteral("BVolver"));
-    click(b.screen, QStringLiteral("BImprimir"));
+    QVERIFY(click(b.screen, QStringLiteral("BGraficos")));
+    QVERIFY(click(b.app->FBHCGraf(), QStringLiteral("BVolver")));
+    QVERIFY(click(b.screen, QStringLiteral("BImprimir")));
     QCOMPARE(row(report, QStringLiteral("EEX")), kSinValores);
     QCOMPARE(report.QRChart1().titleLines(), (QStringList{"Balance hidrológico climático", ""}));
     QCOMPARE(points(report.QRChart1().series("Series1")), monthsJulJun("55 60 65 100 95 100 105 110 120 90 80 60"));

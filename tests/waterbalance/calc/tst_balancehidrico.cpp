@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "platform/core/CalcOutput.h"
 #include "platform/core/Errors.h"
 #include "platform/core/NumberText.h"
@@ -108,6 +109,7 @@ class TestBalanceHidrico : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { verdeval::test::failOnQtWarnings(); }
     void workedExample();
     void hemisphere_data();
     void hemisphere();

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "batch/BatchModule.h"
+#include "platform/core/CalcOutput.h"
+
+namespace verdeval::batch {
+
+// Records what a calculation writes and shows, as its screen would show it.
+class RecordingOutput : public CalcOutput
+{
+public:
+    void cell(const QString &name, const QString &text) override { result.cells.insert(name.toLower(), text); }
+    void atencion(const QString &text) override { result.messages << text; }
+    void hemisphere(const QString &text) override { result.messages << text; }
+
+    PlaceResult result;
+};
+
+} // namespace verdeval::batch

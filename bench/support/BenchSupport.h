@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QRectF;
+
+namespace verdeval {
+class Chart;
+class Screen;
+}
+
+// What the benchmarks share: dialogs that answer at once, the median of repeated runs, a
+// chart painted offscreen and one line of output per measurement.
+namespace verdeval::bench {
+
+// Answers every message box with its first button; a preview writes the report's page to the
+// given PDF file (nothing when no file is given); a save dialog is cancelled.
+class SilentDialogs : public DialogBackend
+{
+public:
+    explicit SilentDialogs(QString pdf = QString()) : m_pdf(std::move(pdf)) {}
+    QString messageBox(QWidget *, Icon, const QString &, const QString &, const QStringList &buttons) override;
+    void preview(QWidget *, Printable &report) override;
+    void showModal(QWidget *, Screen &screen) override;
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return QString(); }
+
+private:
+    QString m_pdf;
+};
+
+// The median time of `runs` runs of the action, in milliseconds; `between` runs after each
+// run, untimed.
+double medianMs(int runs, const std::function<void()> &action, const std::function<void()> &between = {});
+
+// Clicks a button of a screen by its name.
+void click(Screen &screen, const char *name);
+
+// Paints the chart at its size into an image, as the screen would.
+void paintChart(Chart &chart);
+
+// "what ... value unit (goal < g unit) ok|OVER".
+void report(const char *what, double value, double goal, const char *unit = "ms");
+
+} // namespace verdeval::bench
