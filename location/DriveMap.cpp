@@ -1,5 +1,6 @@
 #include "location/DriveMap.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace verdeval {
@@ -15,8 +16,8 @@ QString joined(const QString &folder, const QString &relative)
 
 } // namespace
 
-DriveMap::DriveMap(Kind kind, const QString &root, const QString &home)
-    : m_kind(kind), m_root(root), m_home(home)
+DriveMap::DriveMap(Kind kind, const QString &root, const QString &home, const QString &installed)
+    : m_kind(kind), m_root(root), m_home(home), m_installed(installed)
 {
 }
 
@@ -25,18 +26,28 @@ DriveMap DriveMap::forThisSystem()
 #ifdef Q_OS_WIN
     return windows();
 #else
-    return mountFolders(QDir::rootPath(), QDir::homePath());
+    const QString programFolder =
+        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    return mountFolders(QDir::rootPath(), QDir::homePath(), installedDataFolder(programFolder));
 #endif
 }
 
 DriveMap DriveMap::windows()
 {
-    return DriveMap(Kind::Windows, QString(), QString());
+    return DriveMap(Kind::Windows, QString(), QString(), QString());
 }
 
-DriveMap DriveMap::mountFolders(const QString &root, const QString &home)
+DriveMap DriveMap::mountFolders(const QString &root, const QString &home, const QString &installed)
 {
-    return DriveMap(Kind::MountFolders, root, home);
+    return DriveMap(Kind::MountFolders, root, home, installed);
+}
+
+QString DriveMap::installedDataFolder(const QString &programFolder)
+{
+    const QString folder = QDir::cleanPath(programFolder);
+    if (programFolder.isEmpty() || QDir(folder).dirName() != QLatin1String("bin"))
+        return QString();
+    return joined(folder, QStringLiteral("../share/verdeval"));
 }
 
 QStringList DriveMap::candidates(const QString &drive) const
@@ -55,6 +66,8 @@ QStringList DriveMap::candidates(const QString &drive) const
     if (lower == QLatin1Char('c') && !m_home.isEmpty())
         paths << joined(m_home, folderAndFile);
     paths << joined(m_root, QStringLiteral("mnt/%1/").arg(lower) + folderAndFile);
+    if (lower == QLatin1Char('c') && !m_installed.isEmpty())
+        paths << joined(m_installed, folderAndFile);
     return paths;
 }
 

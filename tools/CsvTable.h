@@ -6,7 +6,7 @@
 
 // A comma-separated table as the data files of location/data write it: a header line, then
 // one record per line; fields may be quoted ("..." with "" for a quote) and then hold commas
-// and line breaks. Used by the build-time tools only.
+// and line breaks. Used by the build-time tools and the test fixtures.
 class CsvTable
 {
 public:

@@ -1,8 +1,9 @@
 # Copies the sample climate database to where the program looks on drive C:
 # ~/Quenora/Quenora.mdb (C:/Quenora/Quenora.mdb on Windows).
-#   cmake -DSAMPLE_DB=<built Quenora.mdb> -P InstallSampleDb.cmake
+#   cmake -DSAMPLE_DB=<built Quenora.mdb> [-DONLY_IF_MISSING=ON] -P InstallSampleDb.cmake
 # An identical file already there is left alone; a different one is first renamed to
-# Quenora.mdb.<date-time>.bak beside it.
+# Quenora.mdb.<date-time>.bak beside it. With ONLY_IF_MISSING (the first start of
+# tools/setup.sh run) anything already there, file, folder or link, is left as it is.
 
 if(NOT SAMPLE_DB OR NOT EXISTS "${SAMPLE_DB}")
   message(FATAL_ERROR "Sample database not found: '${SAMPLE_DB}'. Build the sample_db target first.")
@@ -17,6 +18,11 @@ else()
   set(folder "$ENV{HOME}/Quenora")
 endif()
 set(target "${folder}/Quenora.mdb")
+
+if(ONLY_IF_MISSING AND (EXISTS "${target}" OR IS_SYMLINK "${target}"))
+  message(STATUS "Kept the climate database already at ${target}")
+  return()
+endif()
 
 if(IS_DIRECTORY "${target}")
   message(FATAL_ERROR "${target} is a folder; move it away first.")

@@ -9,19 +9,17 @@
 // the data does not have stays missing. Any disagreement between the shape and the data
 // stops the build with a message.
 
-#include "CsvTable.h"
+#include "StationData.h"
 
 #include <QCoreApplication>
 #include <QHash>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSet>
 #include <QTextStream>
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace {
+
+using namespace verdeval::stationdata;
 
 struct ProvinceList
 {
@@ -157,44 +155,12 @@ const QList<FixedRow> fixedRows = {
      QStringLiteral("1"), QStringLiteral("429"), QString(), QString()},
 };
 
-struct Series
-{
-    QStringList months; // twelve number texts, empty where the data has no value
-    QString provenance;
-};
-
 struct Record
 {
     QString key, shownName, latDeg, latMin, lonDeg, lonMin, altitude;
     Series pp, t;
     QString position; // where the coordinates come from
 };
-
-[[noreturn]] void fail(const QString &message)
-{
-    std::fprintf(stderr, "gen_catalogue: %s\n", message.toLocal8Bit().constData());
-    std::exit(1);
-}
-
-bool isNumberText(const QString &text)
-{
-    static const QRegularExpression number(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
-    return number.match(text).hasMatch();
-}
-
-bool isWholeText(const QString &text)
-{
-    static const QRegularExpression whole(QStringLiteral("^[0-9]+$"));
-    return whole.match(text).hasMatch();
-}
-
-int requireColumn(const CsvTable &table, const QString &name)
-{
-    const int c = table.column(name);
-    if (c < 0)
-        fail(QStringLiteral("%1 has no column '%2'").arg(table.path(), name));
-    return c;
-}
 
 Series seriesFromText(const QString &spaced, const QString &provenance)
 {
@@ -239,85 +205,15 @@ QString doubleLiterals(const Series &s)
     return QStringLiteral("{") + parts.join(QStringLiteral(", ")) + QStringLiteral("}");
 }
 
-bool complete(const Series &s)
+void generate(const QStringList &args)
 {
-    for (const QString &m : s.months)
-        if (m.isEmpty())
-            return false;
-    return true;
-}
-
-} // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
     if (args.size() != 4)
         fail(QStringLiteral("usage: gen_catalogue <stations.csv> <normals.csv> <output.cpp>"));
 
-    QString error;
-    CsvTable stationsCsv;
-    if (!stationsCsv.read(args.at(1), &error))
-        fail(error);
-    CsvTable normalsCsv;
-    if (!normalsCsv.read(args.at(2), &error))
-        fail(error);
-
-    // Stations: one row per record key.
-    const int cKey = requireColumn(stationsCsv, QStringLiteral("key"));
-    const int cProvince = requireColumn(stationsCsv, QStringLiteral("province"));
-    const int cLatDeg = requireColumn(stationsCsv, QStringLiteral("lat_deg"));
-    const int cLatMin = requireColumn(stationsCsv, QStringLiteral("lat_min"));
-    const int cLonDeg = requireColumn(stationsCsv, QStringLiteral("lon_deg"));
-    const int cLonMin = requireColumn(stationsCsv, QStringLiteral("lon_min"));
-    const int cAltitude = requireColumn(stationsCsv, QStringLiteral("altitude_m"));
-    const int cSource = requireColumn(stationsCsv, QStringLiteral("source"));
-    const int cListed = requireColumn(stationsCsv, QStringLiteral("listed"));
-    const int cSourceStation = requireColumn(stationsCsv, QStringLiteral("source_station"));
-    QHash<QString, int> stationRow;
-    for (int r = 0; r < stationsCsv.rowCount(); ++r) {
-        const QString key = stationsCsv.field(r, cKey);
-        if (stationRow.contains(key))
-            fail(QStringLiteral("%1: key '%2' appears twice").arg(stationsCsv.path(), key));
-        stationRow.insert(key, r);
-    }
-
-    // Normals: the preferred series of each key and variable.
-    const int nKey = requireColumn(normalsCsv, QStringLiteral("key"));
-    const int nVariable = requireColumn(normalsCsv, QStringLiteral("variable"));
-    const int nPeriod = requireColumn(normalsCsv, QStringLiteral("period"));
-    const int nSource = requireColumn(normalsCsv, QStringLiteral("source"));
-    const int nPreferred = requireColumn(normalsCsv, QStringLiteral("preferred"));
-    int nMonth[12];
-    for (int m = 0; m < 12; ++m)
-        nMonth[m] = requireColumn(normalsCsv, QStringLiteral("m%1").arg(m + 1));
-    QHash<QString, Series> preferred; // "key\nvariable"
-    for (int r = 0; r < normalsCsv.rowCount(); ++r) {
-        if (normalsCsv.field(r, nPreferred) != QLatin1String("yes"))
-            continue;
-        const QString key = normalsCsv.field(r, nKey);
-        const QString id = key + QLatin1Char('\n') + normalsCsv.field(r, nVariable);
-        if (preferred.contains(id))
-            fail(QStringLiteral("%1: two preferred %2 series for '%3'")
-                     .arg(normalsCsv.path(), normalsCsv.field(r, nVariable), key));
-        if (!stationRow.contains(key))
-            fail(QStringLiteral("%1: key '%2' is not in %3").arg(normalsCsv.path(), key, stationsCsv.path()));
-        Series s;
-        for (int m = 0; m < 12; ++m) {
-            const QString v = normalsCsv.field(r, nMonth[m]).trimmed();
-            if (!v.isEmpty() && !isNumberText(v))
-                fail(QStringLiteral("%1: '%2' is not a number (%3, month %4)")
-                         .arg(normalsCsv.path(), v, key).arg(m + 1));
-            s.months << v;
-        }
-        s.provenance = normalsCsv.field(r, nSource) + QStringLiteral(", ") + normalsCsv.field(r, nPeriod);
-        preferred.insert(id, s);
-    }
+    const StationData data = StationData::read(args.at(1), args.at(2));
     auto preferredSeries = [&](const QString &key, const QString &variable) {
-        const auto it = preferred.constFind(key + QLatin1Char('\n') + variable);
-        if (it != preferred.constEnd())
-            return *it;
+        if (const Series *s = data.preferred(key, variable))
+            return *s;
         return Series{QStringList(12, QString()), QStringLiteral("no data")};
     };
 
@@ -332,16 +228,15 @@ int main(int argc, char **argv)
     for (const ProvinceList &province : provinceLists) {
         for (const QString &entry : province.stations) {
             if (aliasOf.contains(entry)) {
-                if (stationRow.contains(entry))
+                if (data.station(entry))
                     fail(QStringLiteral("list entry '%1' has a record of its own and an alias").arg(entry));
                 continue;
             }
-            const auto it = stationRow.constFind(entry);
-            if (it == stationRow.constEnd())
-                fail(QStringLiteral("%1 has no row for the listed station '%2'").arg(stationsCsv.path(), entry));
-            if (stationsCsv.field(*it, cListed) != QLatin1String("yes")
-                || stationsCsv.field(*it, cProvince) != province.name)
-                fail(QStringLiteral("%1: '%2' should be listed under '%3'").arg(stationsCsv.path(), entry, province.name));
+            const Station *station = data.station(entry);
+            if (!station)
+                fail(QStringLiteral("%1 has no row for the listed station '%2'").arg(data.stationsPath(), entry));
+            if (station->listed != QLatin1String("yes") || station->province != province.name)
+                fail(QStringLiteral("%1: '%2' should be listed under '%3'").arg(data.stationsPath(), entry, province.name));
             if (listedKeys.contains(entry))
                 fail(QStringLiteral("'%1' is offered by two lists").arg(entry));
             listedKeys.insert(entry);
@@ -349,16 +244,16 @@ int main(int argc, char **argv)
         }
     }
     for (const QString &key : unlistedKeys) {
-        const auto it = stationRow.constFind(key);
-        if (it == stationRow.constEnd())
-            fail(QStringLiteral("%1 has no row for the unlisted station '%2'").arg(stationsCsv.path(), key));
-        if (stationsCsv.field(*it, cListed) != QLatin1String("no"))
-            fail(QStringLiteral("%1: '%2' should be marked as not listed").arg(stationsCsv.path(), key));
+        const Station *station = data.station(key);
+        if (!station)
+            fail(QStringLiteral("%1 has no row for the unlisted station '%2'").arg(data.stationsPath(), key));
+        if (station->listed != QLatin1String("no"))
+            fail(QStringLiteral("%1: '%2' should be marked as not listed").arg(data.stationsPath(), key));
         keys << key;
     }
-    if (keys.size() != stationsCsv.rowCount() || QSet<QString>(keys.begin(), keys.end()).size() != keys.size())
+    if (keys.size() != data.stations().size() || QSet<QString>(keys.begin(), keys.end()).size() != keys.size())
         fail(QStringLiteral("%1 has %2 rows but the catalogue has %3 records")
-                 .arg(stationsCsv.path()).arg(stationsCsv.rowCount()).arg(keys.size()));
+                 .arg(data.stationsPath()).arg(data.stations().size()).arg(keys.size()));
     for (auto it = aliasOf.constBegin(); it != aliasOf.constEnd(); ++it)
         if (!keys.contains(it.value()))
             fail(QStringLiteral("list entry '%1' leads to '%2', which has no record").arg(it.key(), it.value()));
@@ -369,7 +264,7 @@ int main(int argc, char **argv)
 
     QList<Record> records;
     for (const QString &key : keys) {
-        const int r = stationRow.value(key);
+        const Station &station = *data.station(key);
         Record rec;
         rec.key = key;
         rec.shownName = shownNames.value(key, key);
@@ -385,14 +280,14 @@ int main(int argc, char **argv)
             rec.pp = fixed->pp.isEmpty() ? preferredSeries(key, QStringLiteral("PP")) : seriesFromText(fixed->pp, kept);
             rec.t = fixed->t.isEmpty() ? preferredSeries(key, QStringLiteral("T")) : seriesFromText(fixed->t, kept);
         } else {
-            rec.latDeg = stationsCsv.field(r, cLatDeg);
-            rec.latMin = stationsCsv.field(r, cLatMin);
-            rec.lonDeg = stationsCsv.field(r, cLonDeg);
-            rec.lonMin = stationsCsv.field(r, cLonMin);
-            rec.altitude = stationsCsv.field(r, cAltitude);
-            const QString source = stationsCsv.field(r, cSource);
-            const QString sourceStation = stationsCsv.field(r, cSourceStation);
-            rec.position = sourceStation.isEmpty() ? source : source + QStringLiteral(", ") + sourceStation;
+            rec.latDeg = station.latDeg;
+            rec.latMin = station.latMin;
+            rec.lonDeg = station.lonDeg;
+            rec.lonMin = station.lonMin;
+            rec.altitude = station.altitude;
+            rec.position = station.sourceStation.isEmpty()
+                               ? station.source
+                               : station.source + QStringLiteral(", ") + station.sourceStation;
             // Every series is the station's own; where the data has none it stays missing and
             // the index says so when the station is chosen.
             rec.pp = preferredSeries(key, QStringLiteral("PP"));
@@ -408,7 +303,7 @@ int main(int argc, char **argv)
 
     int withNormals = 0;
     for (const Record &rec : records)
-        withNormals += complete(rec.pp) && complete(rec.t);
+        withNormals += rec.pp.complete() && rec.t.complete();
 
     QString out;
     QTextStream s(&out);
@@ -485,5 +380,12 @@ int main(int argc, char **argv)
     const QByteArray bytes = out.toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         fail(QStringLiteral("%1: %2").arg(args.at(3), file.errorString()));
-    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    return runTool("gen_catalogue", [&] { generate(app.arguments()); });
 }

@@ -25,7 +25,12 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 
 case "$mode" in
-  run) exec ./build/verdeval ;;
+  run)
+    # Drive C then finds real localities: the sample database goes to ~/Quenora/Quenora.mdb
+    # when nothing is there; an existing file is never touched.
+    cmake -DSAMPLE_DB=build/sample-db/Quenora/Quenora.mdb -DONLY_IF_MISSING=ON -P tools/InstallSampleDb.cmake ||
+      echo "The sample database could not be installed; Verdeval starts without it." >&2
+    exec ./build/verdeval ;;
   test) cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" ;;
   *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac

@@ -118,29 +118,44 @@ QString TestClimateDatabase::realStationsFile()
 void TestClimateDatabase::driveMap_data()
 {
     QTest::addColumn<bool>("windows");
+    QTest::addColumn<QString>("programFolder"); // where the running program lies
     QTest::addColumn<QString>("drive");
     QTest::addColumn<QStringList>("paths");
     QTest::newRow("C: home first, then /mnt/c")
-        << false << "C" << QStringList{"/home/ana/Quenora/Quenora.mdb", "/r/mnt/c/Quenora/Quenora.mdb"};
-    QTest::newRow("lower-case letter") << false << "c"
+        << false << "" << "C" << QStringList{"/home/ana/Quenora/Quenora.mdb", "/r/mnt/c/Quenora/Quenora.mdb"};
+    QTest::newRow("lower-case letter") << false << "" << "c"
                                        << QStringList{"/home/ana/Quenora/Quenora.mdb", "/r/mnt/c/Quenora/Quenora.mdb"};
-    QTest::newRow("D is /mnt/d") << false << "D" << QStringList{"/r/mnt/d/Quenora/Quenora.mdb"};
-    QTest::newRow("G is /mnt/g") << false << "G" << QStringList{"/r/mnt/g/Quenora/Quenora.mdb"};
-    QTest::newRow("Windows C") << true << "C" << QStringList{"C:\\Quenora\\Quenora.mdb"};
-    QTest::newRow("Windows e") << true << "e" << QStringList{"E:\\Quenora\\Quenora.mdb"};
-    QTest::newRow("two letters") << false << "CD" << QStringList{};
-    QTest::newRow("empty") << false << "" << QStringList{};
-    QTest::newRow("digit") << false << "1" << QStringList{};
-    QTest::newRow("slash") << true << "/" << QStringList{};
-    QTest::newRow("not ASCII") << false << "Ñ" << QStringList{};
+    QTest::newRow("D is /mnt/d") << false << "" << "D" << QStringList{"/r/mnt/d/Quenora/Quenora.mdb"};
+    QTest::newRow("G is /mnt/g") << false << "" << "G" << QStringList{"/r/mnt/g/Quenora/Quenora.mdb"};
+    QTest::newRow("installed in /usr/bin: C ends at the installed sample")
+        << false << "/usr/bin" << "C"
+        << QStringList{"/home/ana/Quenora/Quenora.mdb", "/r/mnt/c/Quenora/Quenora.mdb",
+                       "/usr/share/verdeval/Quenora/Quenora.mdb"};
+    QTest::newRow("installed under /opt") << false << "/opt/verdeval/bin" << "c"
+                                          << QStringList{"/home/ana/Quenora/Quenora.mdb", "/r/mnt/c/Quenora/Quenora.mdb",
+                                                         "/opt/verdeval/share/verdeval/Quenora/Quenora.mdb"};
+    QTest::newRow("installed: D is still only /mnt/d") << false << "/usr/bin" << "D"
+                                                       << QStringList{"/r/mnt/d/Quenora/Quenora.mdb"};
+    QTest::newRow("run from its build folder: no installed sample")
+        << false << "/home/ana/verdeval/build" << "C"
+        << QStringList{"/home/ana/Quenora/Quenora.mdb", "/r/mnt/c/Quenora/Quenora.mdb"};
+    QTest::newRow("Windows C") << true << "" << "C" << QStringList{"C:\\Quenora\\Quenora.mdb"};
+    QTest::newRow("Windows e") << true << "" << "e" << QStringList{"E:\\Quenora\\Quenora.mdb"};
+    QTest::newRow("two letters") << false << "" << "CD" << QStringList{};
+    QTest::newRow("empty") << false << "" << "" << QStringList{};
+    QTest::newRow("digit") << false << "" << "1" << QStringList{};
+    QTest::newRow("slash") << true << "" << "/" << QStringList{};
+    QTest::newRow("not ASCII") << false << "" << "Ñ" << QStringList{};
 }
 
 void TestClimateDatabase::driveMap()
 {
     QFETCH(bool, windows);
+    QFETCH(QString, programFolder);
     QFETCH(QString, drive);
     QFETCH(QStringList, paths);
-    const DriveMap map = windows ? DriveMap::windows() : DriveMap::mountFolders("/r", "/home/ana");
+    const DriveMap map = windows ? DriveMap::windows()
+                                 : DriveMap::mountFolders("/r", "/home/ana", DriveMap::installedDataFolder(programFolder));
     QCOMPARE(map.candidates(drive), paths);
 }
 
@@ -153,6 +168,7 @@ void TestClimateDatabase::opensTheDatabaseOfADrive_data()
     QTest::newRow("C in the home folder") << QStringList{"home"} << "C" << "home";
     QTest::newRow("C in /mnt/c") << QStringList{"mnt/c"} << "C" << "mnt/c";
     QTest::newRow("C in both: home first") << QStringList{"mnt/c", "home"} << "C" << "home";
+    QTest::newRow("C: the installed sample last") << QStringList{"usr/share/verdeval"} << "C" << "usr/share/verdeval";
 }
 
 void TestClimateDatabase::opensTheDatabaseOfADrive()
@@ -165,7 +181,8 @@ void TestClimateDatabase::opensTheDatabaseOfADrive()
         fixture.addProvince(folder);
     }
     ClimateDatabase db;
-    db.openDrive(DriveMap::mountFolders(m_dir->path(), m_dir->filePath("home")), drive);
+    db.openDrive(DriveMap::mountFolders(m_dir->path(), m_dir->filePath("home"), m_dir->filePath("usr/share/verdeval")),
+                 drive);
     QVERIFY(db.isOpen());
     QCOMPARE(db.filePath(), QDir::toNativeSeparators(ClimateDbFixture::pathOnDrive(m_dir->filePath(opened))));
     QCOMPARE(db.provinces(), QStringList{opened});

@@ -34,9 +34,10 @@ public:
                    const QVariantList &months);
     void exec(const QString &sql, const QVariantList &values = {});
 
-    // Four provinces and five real stations with their real series from location/data (see
-    // the .cpp): Bahía Blanca and Junín with all eight series, Córdoba Aero with all eight,
-    // Paraná Inta without HumRel and PreAtm rows, Oberá with a series missing January.
+    // Four provinces and five real stations with their preferred series, read from
+    // location/data under the source folder that VERDEVAL_SOURCE_DIR names: Bahía Blanca,
+    // Junín and Córdoba Aero with all eight series, Paraná Inta without HumRel and PreAtm
+    // rows, Oberá with series missing January among other months.
     void addRealStations();
 
     // Releases the file; nothing can be added afterwards.
