@@ -28,12 +28,24 @@ struct RowSpec {
     QStringList cells;
 };
 
-// A screen's cells as a calculation wrote them, and how it ended.
+// A screen's cells as a calculation wrote them, and how it ended. Cells and messages carry
+// the order in which they happened, so that a row can tell which messages came before it.
 struct PlaceResult {
-    QHash<QString, QString> cells; // by lower-case control name
-    QStringList messages;          // the messages shown on the way, in order
-    QString stop;                  // the message that stopped the calculation, if any
+    struct Cell {
+        QString text;
+        int order = 0;
+    };
+    struct Message {
+        QString text;
+        int order = 0;
+    };
+    QHash<QString, Cell> cells; // by lower-case control name
+    QList<Message> messages;    // the messages shown on the way
+    QString stop;               // the message of the error that stopped the calculation, if any
+    int events = 0;
+
     bool wrote(const QString &cell) const { return cells.contains(cell.toLower()); }
+    QString text(const QString &cell) const { return cells.value(cell.toLower()).text; }
 };
 
 // A calculation module run without its screen: the boxes filled from the place as the index's

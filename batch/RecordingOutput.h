@@ -9,9 +9,12 @@ namespace verdeval::batch {
 class RecordingOutput : public CalcOutput
 {
 public:
-    void cell(const QString &name, const QString &text) override { result.cells.insert(name.toLower(), text); }
-    void atencion(const QString &text) override { result.messages << text; }
-    void hemisphere(const QString &text) override { result.messages << text; }
+    void cell(const QString &name, const QString &text) override
+    {
+        result.cells.insert(name.toLower(), {text, ++result.events});
+    }
+    void atencion(const QString &text) override { result.messages.append({text, ++result.events}); }
+    void hemisphere(const QString &text) override { result.messages.append({text, ++result.events}); }
 
     PlaceResult result;
 };

@@ -1,0 +1,146 @@
+#include "batch/BatchModule.h"
+#include "batch/RecordingOutput.h"
+
+#include "platform/core/Errors.h"
+#include "platform/core/NumberText.h"
+#include "radiation/calc/Calculos.h"
+#include "waterbalance/calc/BalanceHidrico.h"
+
+namespace verdeval::batch {
+
+namespace {
+
+QStringList named(const QString &prefix, int count)
+{
+    QStringList out;
+    for (int k = 1; k <= count; ++k)
+        out << prefix + QString::number(k);
+    return out;
+}
+
+const QStringList monthsJanDec{"Ene", "Feb", "Mar", "Abr", "May", "Jun", "Jul", "Ago", "Sep", "Oct", "Nov", "Dic"};
+
+// Runs a calculation as the screen's guarded handler does: an error ends it, and its message
+// is what the standard error box shows.
+template <class Calculation>
+PlaceResult guarded(Calculation calculation)
+{
+    RecordingOutput out;
+    try {
+        calculation(out);
+    } catch (const CalcError &e) {
+        QString text = e.message();
+        if (!text.endsWith(QLatin1Char('.')))
+            text += QLatin1Char('.');
+        out.result.stop = text;
+    }
+    return out.result;
+}
+
+class Radiation : public BatchModule
+{
+public:
+    QString id() const override { return QStringLiteral("radiation"); }
+    QStringList headings() const override { return CalendarioAstronomico::titulos(); }
+    QList<RowSpec> rows() const override
+    {
+        // The global row stands under the month columns only.
+        QStringList global(CalendarioAstronomico::cantidad);
+        const QList<int> columns = CalendarioMensual::columnas();
+        for (int k = 0; k < columns.size(); ++k)
+            global[columns.at(k)] = QStringLiteral("ERG") + QString::number(k + 1);
+        return {{QStringLiteral("R. Global"), global},
+                {QStringLiteral("R. Astronómica"), named(QStringLiteral("ERA"), CalendarioAstronomico::cantidad)}};
+    }
+    PlaceResult run(const TDatosLocalidad &place, const Options &) const override
+    {
+        return guarded([&](CalcOutput &out) {
+            EstadoRadiacion estado;
+            calcularRadiacion(cajasRadiacion(place), estado, out);
+        });
+    }
+};
+
+class Heliophany : public BatchModule
+{
+public:
+    QString id() const override { return QStringLiteral("heliophany"); }
+    QStringList headings() const override { return CalendarioAstronomico::titulos(); }
+    QList<RowSpec> rows() const override
+    {
+        return {{QStringLiteral("Heliofanía Astr."), named(QStringLiteral("ERG"), CalendarioAstronomico::cantidad)},
+                {QStringLiteral("Fotoperíodo"), named(QStringLiteral("ERA"), CalendarioAstronomico::cantidad)}};
+    }
+    PlaceResult run(const TDatosLocalidad &place, const Options &options) const override
+    {
+        return guarded([&](CalcOutput &out) {
+            BoxTexts cajas = cajasHeliofania(place);
+            cajas.set(QStringLiteral("EHE"), options.threshold);
+            EstadoHeliofania estado;
+            calcularHeliofania(cajas, estado, out);
+        });
+    }
+};
+
+class WaterBalance : public BatchModule
+{
+public:
+    QString id() const override { return QStringLiteral("waterbalance"); }
+    QStringList headings() const override { return monthsJanDec + QStringList{QStringLiteral("Anual")}; }
+    QList<RowSpec> rows() const override
+    {
+        const struct {
+            const char *caption;
+            const char *prefix;
+            const char *annual;
+        } spec[] = {
+            {"Evapotranspiración Potencial", "EEP", "EEPT"},  {"Precipitación-Evapotranspiración", "EDP", ""},
+            {"Almacenaje", "EAL", ""},                        {"Δ Almacenaje", "EDAL", ""},
+            {"Evapotranspiración Real", "EER", "EERT"},       {"Deficiencia", "EDE", "EDET"},
+            {"Exceso", "EEX", "EEXT"},
+        };
+        QList<RowSpec> out;
+        for (const auto &r : spec)
+            out.append({QString::fromUtf8(r.caption), named(QString::fromLatin1(r.prefix), 12) << QString::fromLatin1(r.annual)});
+        return out;
+    }
+    PlaceResult run(const TDatosLocalidad &place, const Options &options) const override
+    {
+        return guarded([&](CalcOutput &out) {
+            // The launcher sums the precipitation before it opens the screen: a month that is
+            // not a number keeps the screen closed.
+            for (int m = 1; m <= 12; ++m)
+                strToFloat(place.PP[m]);
+            BalanceHidrico::Entrada entrada;
+            entrada.grados = place.EGrados;
+            entrada.minutos = place.EMinutos;
+            entrada.hemisferio = place.EHemisferio;
+            entrada.T = place.T.list();
+            entrada.PP = place.PP.list();
+            entrada.CC = options.cc;
+            BalanceHidrico::Valores valores;
+            BalanceHidrico::calcular(entrada, valores, out);
+        });
+    }
+};
+
+} // namespace
+
+std::vector<std::unique_ptr<BatchModule>> allModules()
+{
+    std::vector<std::unique_ptr<BatchModule>> out;
+    out.push_back(std::make_unique<Radiation>());
+    out.push_back(std::make_unique<Heliophany>());
+    out.push_back(std::make_unique<WaterBalance>());
+    return out;
+}
+
+std::unique_ptr<BatchModule> moduleById(const QString &id)
+{
+    for (auto &m : allModules())
+        if (m->id() == id)
+            return std::move(m);
+    return nullptr;
+}
+
+} // namespace verdeval::batch
