@@ -42,6 +42,14 @@ void click(Screen &screen, const char *name);
 // Paints the chart at its size into an image, as the screen would.
 void paintChart(Chart &chart);
 
+// A climate database of `localities` generated localities in `provinces` provinces, every one
+// with all eight series ("Provincia 17", "Localidad 17-042"; generated values, not data),
+// with or without the indexes on province and locality. False when it cannot be written.
+bool generateClimateDb(const QString &path, int provinces, int localities, bool indexed = true);
+// The generated names.
+QString provinceName(int p);
+QString localityName(int p, int l);
+
 // "what ... value unit (goal < g unit) ok|OVER".
 void report(const char *what, double value, double goal, const char *unit = "ms");
 
