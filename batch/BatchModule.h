@@ -39,13 +39,13 @@ struct PlaceResult {
         QString text;
         int order = 0;
     };
-    QHash<QString, Cell> cells; // by lower-case control name
+    QHash<QString, Cell> cells; // by control name, as the calculation writes it
     QList<Message> messages;    // the messages shown on the way
     QString stop;               // the message of the error that stopped the calculation, if any
     int events = 0;
 
-    bool wrote(const QString &cell) const { return cells.contains(cell.toLower()); }
-    QString text(const QString &cell) const { return cells.value(cell.toLower()).text; }
+    bool wrote(const QString &cell) const { return cells.contains(cell); }
+    QString text(const QString &cell) const { return cells.value(cell).text; }
 };
 
 // A calculation module run without its screen: the boxes filled from the place as the index's

@@ -34,22 +34,28 @@ QString latitudeText(const TDatosLocalidad &place)
     return floatToStr(roundHalfEven(signedLatitude(place.EGrados, place.EMinutos, place.EHemisferio) * 1e4) / 1e4);
 }
 
-QString csvField(const QString &field, QChar separator)
-{
-    if (!field.contains(separator) && !field.contains(QLatin1Char('"')) && !field.contains(QLatin1Char('\n'))
-        && !field.contains(QLatin1Char('\r')))
-        return field;
-    QString quoted = field;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
+// One line of the table: fields quoted where they hold the separator, a quote or a line break
+// (quotes doubled), joined by the separator, ended by CR LF.
 void writeLine(QIODevice &out, const QStringList &fields, QChar separator)
 {
-    QStringList quoted;
-    for (const QString &f : fields)
-        quoted << csvField(f, separator);
-    out.write((quoted.join(separator) + QStringLiteral("\r\n")).toUtf8());
+    QByteArray line;
+    line.reserve(256);
+    const QByteArray sep = QString(separator).toUtf8();
+    for (int i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            line += sep;
+        const QString &f = fields.at(i);
+        if (f.contains(separator) || f.contains(QLatin1Char('"')) || f.contains(QLatin1Char('\n'))
+            || f.contains(QLatin1Char('\r'))) {
+            QString quoted = f;
+            quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+            line += '"' + quoted.toUtf8() + '"';
+        } else {
+            line += f.toUtf8();
+        }
+    }
+    line += "\r\n";
+    out.write(line);
 }
 
 const char *const usage =
@@ -107,6 +113,7 @@ QList<SourcePlace> databasePlaces(const QString &path)
 {
     ClimateDatabase db;
     db.open({path});
+    db.preload();
     QList<SourcePlace> out;
     for (const QString &province : db.provinces()) {
         for (const QString &locality : db.localities(province)) {
@@ -122,10 +129,12 @@ QList<SourcePlace> databasePlaces(const QString &path)
     return out;
 }
 
-QList<QStringList> placeLines(const BatchModule &module, const SourcePlace &place, const Options &options)
+namespace {
+
+QList<QStringList> linesOf(const BatchModule &module, const QList<RowSpec> &rows, const SourcePlace &place,
+                           const Options &options)
 {
     const QString latitude = latitudeText(place.place);
-    const QList<RowSpec> rows = module.rows();
     const PlaceResult result = place.loadError.isEmpty() ? module.run(place.place, options) : PlaceResult();
     QList<QStringList> lines;
     for (const RowSpec &row : rows) {
@@ -141,7 +150,7 @@ QList<QStringList> placeLines(const BatchModule &module, const SourcePlace &plac
                 written = false;
                 break;
             }
-            const int order = result.cells.value(cell.toLower()).order;
+            const int order = result.cells.value(cell).order;
             first = first == 0 ? order : std::min(first, order);
         }
         QString error;
@@ -170,6 +179,13 @@ QList<QStringList> placeLines(const BatchModule &module, const SourcePlace &plac
     return lines;
 }
 
+} // namespace
+
+QList<QStringList> placeLines(const BatchModule &module, const SourcePlace &place, const Options &options)
+{
+    return linesOf(module, module.rows(), place, options);
+}
+
 void writeTable(QIODevice &out, const BatchModule &module, const QList<SourcePlace> &places, const Options &options,
                 QChar separator, const std::function<void(int, int)> &progress)
 {
@@ -178,9 +194,10 @@ void writeTable(QIODevice &out, const BatchModule &module, const QList<SourcePla
                           QStringLiteral("fila")}
                   + module.headings() + QStringList{QStringLiteral("error")},
               separator);
+    const QList<RowSpec> rows = module.rows();
     int done = 0;
     for (const SourcePlace &place : places) {
-        for (const QStringList &line : placeLines(module, place, options))
+        for (const QStringList &line : linesOf(module, rows, place, options))
             writeLine(out, line, separator);
         ++done;
         if (progress)

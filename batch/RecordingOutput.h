@@ -11,7 +11,7 @@ class RecordingOutput : public CalcOutput
 public:
     void cell(const QString &name, const QString &text) override
     {
-        result.cells.insert(name.toLower(), {text, ++result.events});
+        result.cells.insert(name, {text, ++result.events});
     }
     void atencion(const QString &text) override { result.messages.append({text, ++result.events}); }
     void hemisphere(const QString &text) override { result.messages.append({text, ++result.events}); }

@@ -60,6 +60,16 @@ QString value(const QString &text)
     return text.isNull() ? QStringLiteral("") : text;
 }
 
+// How SQLite's NOCASE compares names: ASCII letters folded, everything else as it is.
+QString nocaseKey(const QString &province, const QString &locality)
+{
+    QString key = province + QChar(0x1F) + locality;
+    for (QChar &c : key)
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + 32);
+    return key;
+}
+
 // "a, b y c"
 QString listed(const QStringList &items)
 {
@@ -123,6 +133,12 @@ struct ClimateDatabase::Impl
     Statement localities;
     Statement locality;
     std::array<Statement, 8> series;
+
+    // After preload(): the first row of each locality in LocPorProv (its six fields as read) and
+    // in each series table (its twelve texts), by province and locality as NOCASE compares them.
+    bool preloaded = false;
+    QHash<QString, QVariantList> localityRows;
+    std::array<QHash<QString, QStringList>, 8> seriesRows;
 
     [[noreturn]] void fail(const QString &table, const QSqlError &error) const
     {
@@ -259,6 +275,10 @@ void ClimateDatabase::Impl::clear()
     locality.query.reset();
     for (Statement &statement : series)
         statement.query.reset();
+    preloaded = false;
+    localityRows.clear();
+    for (auto &rows : seriesRows)
+        rows.clear();
     if (db.isValid())
         db.close();
     db = QSqlDatabase();
@@ -386,22 +406,72 @@ QStringList ClimateDatabase::localities(const QString &province) const
     return names;
 }
 
+void ClimateDatabase::preload()
+{
+    requireOpen(*this);
+    d->localityRows.clear();
+    for (auto &rows : d->seriesRows)
+        rows.clear();
+    const QString localityOrder = d->tableOrder(localityTable);
+    const QString byRow = localityOrder.isEmpty() ? QString() : QStringLiteral(" ORDER BY ") + localityOrder;
+    QSqlQuery q = d->newQuery();
+    if (!q.exec(QStringLiteral("SELECT [nomprov], [Nomloc], [LatGra], [latmin], [LongGra], [longmin], [altitud] "
+                               "FROM [LocPorProv]")
+                + byRow))
+        d->fail(localityTable, q.lastError());
+    while (q.next()) {
+        const QString key = nocaseKey(q.value(0).toString(), q.value(1).toString());
+        if (!d->localityRows.contains(key))
+            d->localityRows.insert(key, {q.value(1), q.value(2), q.value(3), q.value(4), q.value(5), q.value(6)});
+    }
+    QStringList months;
+    for (int m = 1; m <= 12; ++m)
+        months << ident(QString::number(m));
+    for (std::size_t i = 0; i < seriesLoadOrder().size(); ++i) {
+        const QString table = seriesTableName(seriesLoadOrder()[i]);
+        const QString order = d->tableOrder(table);
+        QSqlQuery s = d->newQuery();
+        if (!s.exec(QStringLiteral("SELECT [nomprov], [nomloc], %1 FROM %2").arg(months.join(QStringLiteral(", ")), ident(table))
+                    + (order.isEmpty() ? QString() : QStringLiteral(" ORDER BY ") + order)))
+            d->fail(table, s.lastError());
+        QHash<QString, QStringList> &rows = d->seriesRows[i];
+        while (s.next()) {
+            const QString key = nocaseKey(s.value(0).toString(), s.value(1).toString());
+            if (rows.contains(key))
+                continue;
+            QStringList texts(12, QString());
+            for (int m = 0; m < 12; ++m)
+                texts[m] = s.value(2 + m).toString();
+            rows.insert(key, texts);
+        }
+    }
+    d->preloaded = true;
+}
+
 LocalityRecord ClimateDatabase::queryLocality(const QString &province, const QString &locality) const
 {
     requireOpen(*this);
-    QSqlQuery &q = d->run(d->locality, {province, locality});
     LocalityRecord r;
     QVariant minutes;
-    if (q.next()) {
+    auto take = [&](const QVariantList &row) {
         r.found = true;
-        r.name = q.value(0).toString();
-        r.latDeg = q.value(1).toString();
-        minutes = q.value(2);
-        r.lonDeg = q.value(3).toString();
-        r.lonMin = q.value(4).toString();
-        r.altitude = q.value(5).toString();
+        r.name = row.at(0).toString();
+        r.latDeg = row.at(1).toString();
+        minutes = row.at(2);
+        r.lonDeg = row.at(3).toString();
+        r.lonMin = row.at(4).toString();
+        r.altitude = row.at(5).toString();
+    };
+    if (d->preloaded) {
+        const auto it = d->localityRows.constFind(nocaseKey(value(province), value(locality)));
+        if (it != d->localityRows.constEnd())
+            take(*it);
+    } else {
+        QSqlQuery &q = d->run(d->locality, {province, locality});
+        if (q.next())
+            take({q.value(0), q.value(1), q.value(2), q.value(3), q.value(4), q.value(5)});
+        q.finish();
     }
-    q.finish();
     // A number as stored; a text must be a number; nothing at all reads as 0.
     const QString minutesText = minutes.toString();
     if (minutes.isNull() || minutesText.trimmed().isEmpty())
@@ -421,6 +491,8 @@ QStringList ClimateDatabase::querySeries(SeriesTable table, const QString &provi
         ++index;
     if (index == seriesLoadOrder().size())
         throw CalcError(QStringLiteral("La base de datos climática no tiene esa serie"));
+    if (d->preloaded)
+        return d->seriesRows[index].value(nocaseKey(value(province), value(locality)), QStringList(12, QString()));
     QSqlQuery &q = d->run(d->series.at(index), {province, locality});
     QStringList texts(12, QString());
     if (q.next()) {

@@ -58,6 +58,12 @@ public:
     // The file open, as the user would write it; empty when closed.
     QString filePath() const;
 
+    // Reads the locality table and the eight series tables whole, once; from then on the
+    // locality and series queries answer from memory, exactly as the file would (the first row
+    // of a locality, names compared as the queries compare them). For runs over every locality
+    // of a file; the index asks the file each time.
+    void preload();
+
     // Nombre of every row of Provincia, in table order.
     QStringList provinces() const;
     // Nomloc of the localities of a province, in table order.

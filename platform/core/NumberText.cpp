@@ -4,7 +4,8 @@
 #include "platform/core/Messages.h"
 
 #include <QLocale>
-#include <QRegularExpression>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -18,19 +19,73 @@ QString msg::notAValidFloat(const QString &text)
 
 namespace {
 
+// Accepts blanks or tabs around one number: an optional sign, digits with an optional
+// fraction (or a fraction alone), an optional exponent; "." is the only decimal separator.
+// A scan by hand rather than a regular expression: every box of every calculation goes
+// through here.
 bool parse(const QString &text, double *out)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("^[ \\t]*([+-]?(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?)[ \\t]*$"));
-    const QRegularExpressionMatch m = pattern.match(text);
-    if (!m.hasMatch())
+    const QChar *p = text.constData();
+    const QChar *end = p + text.size();
+    auto blank = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
+    auto digit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+    while (p < end && blank(*p))
+        ++p;
+    while (end > p && blank(end[-1]))
+        --end;
+    char buf[64];
+    int n = 0;
+    auto take = [&](QChar c) {
+        if (n >= int(sizeof buf) - 1)
+            return false;
+        buf[n++] = char(c.unicode());
+        return true;
+    };
+    if (p < end && (*p == QLatin1Char('+') || *p == QLatin1Char('-'))) {
+        if (*p == QLatin1Char('-') && !take(*p))
+            return false;
+        ++p;
+    }
+    int digits = 0;
+    while (p < end && digit(*p)) {
+        if (!take(*p++))
+            return false;
+        ++digits;
+    }
+    if (p < end && *p == QLatin1Char('.')) {
+        if (!take(*p++))
+            return false;
+        while (p < end && digit(*p)) {
+            if (!take(*p++))
+                return false;
+            ++digits;
+        }
+    }
+    if (digits == 0)
         return false;
-    const QByteArray number = m.captured(1).toLatin1();
-    char *end = nullptr;
-    const double value = std::strtod(number.constData(), &end);
-    // strtod follows the C locale of the process; the pattern admits only ".", so a locale
-    // with a comma would stop early: guard against it by demanding the whole text be read.
-    if (end != number.constData() + number.size() || !std::isfinite(value))
+    if (p < end && (*p == QLatin1Char('e') || *p == QLatin1Char('E'))) {
+        if (!take(QLatin1Char('e')))
+            return false;
+        ++p;
+        if (p < end && (*p == QLatin1Char('+') || *p == QLatin1Char('-')))
+            if (!take(*p++))
+                return false;
+        int exponentDigits = 0;
+        while (p < end && digit(*p)) {
+            if (!take(*p++))
+                return false;
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0)
+            return false;
+    }
+    if (p != end)
+        return false;
+    buf[n] = '\0';
+    // from_chars reads "." whatever the locale of the process.
+    double value = 0;
+    const auto [last, error] = std::from_chars(buf, buf + n, value);
+    if (error != std::errc() || last != buf + n || !std::isfinite(value))
         return false;
     *out = value;
     return true;
@@ -67,15 +122,29 @@ bool fixedQuick(double value, int decimals, QString *out)
     if (std::fabs(fraction - 0.5) <= 1e-8)
         return false;
     const long long n = static_cast<long long>(std::floor(scaled + 0.5));
-    QString digits = QString::number(n);
-    if (decimals > 0) {
-        if (digits.size() < decimals + 1)
-            digits.prepend(QString(decimals + 1 - digits.size(), QLatin1Char('0')));
-        digits.insert(digits.size() - decimals, QLatin1Char('.'));
-    }
+    // Written straight into a small buffer: sign, integer digits, point, decimals.
+    char digits[24];
+    const auto [last, error] = std::to_chars(digits, digits + sizeof digits, n);
+    if (error != std::errc())
+        return false;
+    int count = int(last - digits);
+    char buf[32];
+    int k = 0;
     if (value < 0 && n != 0)
-        digits.prepend(QLatin1Char('-'));
-    *out = digits;
+        buf[k++] = '-';
+    const int intDigits = count > decimals ? count - decimals : 0;
+    if (intDigits == 0)
+        buf[k++] = '0';
+    for (int i = 0; i < intDigits; ++i)
+        buf[k++] = digits[i];
+    if (decimals > 0) {
+        buf[k++] = '.';
+        for (int i = count; i < decimals; ++i)
+            buf[k++] = '0';
+        for (int i = intDigits; i < count; ++i)
+            buf[k++] = digits[i];
+    }
+    *out = QString::fromLatin1(buf, k);
     return true;
 }
 
@@ -103,6 +172,14 @@ QString floatToStr(double value)
         return QString(); // never shown: the checked arithmetic rejects such values first
     if (value == 0)
         return QStringLiteral("0");
+    {
+        // The common case, at a fraction of the cost: 15 significant digits without trailing
+        // zeros in plain notation, exactly as the digit expansion below writes it.
+        char buf[32];
+        const auto [last, error] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+        if (error == std::errc() && std::find(buf, last, 'e') == last)
+            return QString::fromLatin1(buf, int(last - buf));
+    }
     QByteArray digits;
     int exp10 = 0;
     decimalDigits(value, &digits, &exp10);
