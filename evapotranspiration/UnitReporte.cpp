@@ -25,7 +25,7 @@ void TForm2::buildReport()
         captions.at(k)->setObjectName(QString::fromLatin1(captionNames[k]));
     pageLayout()->addSpacing(8);
 
-    Chart *chart = m_chart = addChart(QStringLiteral("QRChart1"), 520);
+    Chart *chart = m_chart = addChart(QStringLiteral("QRChart1"), 700);
     chart->setTitleColor(Qt::blue);
     chart->setLegend(Chart::Legend::Below);
     chart->bottomAxis().title = QStringLiteral("Meses del año");
