@@ -3,12 +3,14 @@
 #include "evapotranspiration/calc/PenmanFAO.h"
 #include "platform/core/CalcOutput.h"
 #include "platform/core/CheckedMath.h"
+#include "platform/core/Errors.h"
 #include "platform/core/Latitude.h"
 #include "platform/core/Messages.h"
 #include "platform/core/NumberText.h"
 #include "radiation/calc/GeometriaSolar.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace verdeval::Evapotranspiracion {
 
@@ -30,9 +32,39 @@ bool completa(const QStringList &fila)
 Meses leer(const QStringList &fila, const char *prefijo)
 {
     Meses out{};
-    for (int k = 0; k < 12; ++k)
-        out[k] = strToFloat(fila.value(k), QLatin1String(prefijo) + QString::number(k + 1));
+    for (int k = 0; k < 12; ++k) {
+        try {
+            out[k] = strToFloat(fila.value(k));
+        } catch (const CalcError &e) {
+            // The box's name is spelt out only when it is needed.
+            throw CalcError(e.message(), QLatin1String(prefijo) + QString::number(k + 1));
+        }
+    }
     return out;
+}
+
+// The names of the result cells, method by method: the total, then the twelve months.
+const std::array<std::array<QString, 13>, cantidadMetodos> &nombresDeCeldas()
+{
+    static const auto nombres = [] {
+        std::array<std::array<QString, 13>, cantidadMetodos> n;
+        for (int k = 0; k < cantidadMetodos; ++k) {
+            n[k][0] = QLatin1String(celdas[k].total);
+            for (int m = 1; m <= 12; ++m)
+                n[k][m] = QLatin1String(celdas[k].prefijo) + QString::number(m);
+        }
+        return n;
+    }();
+    return nombres;
+}
+
+// A held value as its cell shows it, in the general number format: whole numbers, as every
+// completed calculation leaves them, take the short way.
+QString texto(double v)
+{
+    if (v == std::trunc(v) && std::fabs(v) < 1e15)
+        return QString::number(static_cast<qlonglong>(v));
+    return floatToStr(v);
 }
 
 // Thornthwaite's value for a month of 30 days of 12 hours.
@@ -162,12 +194,12 @@ int calcular(const Entrada &entrada, Estado &estado, CalcOutput &out)
         resultados.metodos[k] = redondeado(valores[k]);
     estado.resultados = resultados;
 
+    const auto &nombres = nombresDeCeldas();
     for (int k = 0; k < alcanzados; ++k)
-        out.cell(QLatin1String(celdas[k].total), floatToStr(resultados.metodos[k].total));
+        out.cell(nombres[k][0], texto(resultados.metodos[k].total));
     for (int k = 0; k < alcanzados; ++k)
         for (int m = 0; m < 12; ++m)
-            out.cell(QLatin1String(celdas[k].prefijo) + QString::number(m + 1),
-                     floatToStr(resultados.metodos[k].meses[m]));
+            out.cell(nombres[k][m + 1], texto(resultados.metodos[k].meses[m]));
     return alcanzados;
 }
 

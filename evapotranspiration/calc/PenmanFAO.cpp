@@ -25,7 +25,9 @@ Pasos calcular(const Datos &d)
     cadaMes(p.P, [&](int m) { return d.P[m] / 10; });
     // Wind in km/h to m/s.
     cadaMes(p.u, [&](int m) { return d.V[m] / 3.6; });
-    cadaMes(p.u2, [&](int m) { return divide(4.868 * p.u[m], fp::ln(67.75 * d.h - 5.42)); });
+    // The wind profile between the anemometer and 2 m, the same in every month.
+    const double perfil = fp::ln(67.75 * d.h - 5.42);
+    cadaMes(p.u2, [&](int m) { return divide(4.868 * p.u[m], perfil); });
     cadaMes(p.Rs, [&](int m) { return (0.25 + 0.5 * divide(d.n[m], d.N[m])) * d.RMJ[m]; });
     cadaMes(p.Rso, [&](int m) { return (0.75 + 2e-5 * d.z) * d.RMJ[m]; });
     cadaMes(p.fc, [&](int m) { return 1.35 * divide(p.Rs[m], p.Rso[m]) - 0.35; });

@@ -6,7 +6,15 @@
 
 namespace verdeval::SolSpencer {
 
-Dia dia(int J, double phi)
+namespace {
+
+// The latitude's terms, the same on every day.
+struct Latitud {
+    double sen, cos, tan;
+    explicit Latitud(double phi) : sen(std::sin(phi)), cos(std::cos(phi)), tan(std::tan(phi)) {}
+};
+
+Dia dia(int J, const Latitud &lat)
 {
     Dia d{};
     const double g = (J - 1) * 0.01721420632103996; // 2 pi / 365
@@ -17,21 +25,25 @@ Dia dia(int J, double phi)
             + 0.000907 * std::sin(2 * g) - 0.002697 * std::cos(3 * g) + 0.00148 * std::sin(3 * g);
     // The arc cosine as the angle whose cosine is x and sine the root of 1 - x^2; outside -1..1
     // the root has no value (a polar day or night).
-    const double x = fp::checked(-std::tan(phi) * std::tan(d.delta));
+    const double x = fp::checked(-lat.tan * std::tan(d.delta));
     d.omega = std::atan2(fp::sqrt(1 - x * x), x);
-    d.Ra = (d.omega * std::sin(phi) * std::sin(d.delta) + std::cos(phi) * std::cos(d.delta) * std::sin(d.omega))
-         * (898 * d.E0);
+    d.Ra = (d.omega * lat.sen * std::sin(d.delta) + lat.cos * std::cos(d.delta) * std::sin(d.omega)) * (898 * d.E0);
     d.Rmm = 0.01708 * d.Ra;
     d.RMJ = 0.041868 * d.Ra;
     d.N = 2 * (d.omega * 180 / M_PI) / 15;
     return d;
 }
 
+} // namespace
+
+Dia dia(int J, double phi) { return dia(J, Latitud(phi)); }
+
 std::array<Dia, 12> meses(double phi)
 {
+    const Latitud lat(phi);
     std::array<Dia, 12> out{};
     for (int m = 0; m < 12; ++m)
-        out[m] = dia(diaMedioMes[m], phi);
+        out[m] = dia(diaMedioMes[m], lat);
     return out;
 }
 
