@@ -1,6 +1,8 @@
 #include "evapotranspiration/UnitGraficoETP.h"
 
+#include "evapotranspiration/TablaETP.h"
 #include "evapotranspiration/UnitIngresoInformacion.h"
+#include "evapotranspiration/UnitReporte.h"
 #include "output/Chart.h"
 #include "platform/Widgets.h"
 
@@ -29,7 +31,7 @@ void TGraficoETP::build()
     auto *cerrar = kit::button(QStringLiteral("BCerrar"), QStringLiteral("&Cerrar"), this);
     top->addWidget(again, 0, 0);
     top->addWidget(index, 1, 0);
-    top->addWidget(kit::heading(etpResultsTitle, 15, this), 0, 1, 2, 1);
+    top->addWidget(kit::heading(TablaETP::titulo, 15, this), 0, 1, 2, 1);
     top->addWidget(cerrar, 0, 2, Qt::AlignRight | Qt::AlignTop);
     top->setColumnStretch(1, 1);
     top->setColumnMinimumWidth(2, again->sizeHint().width());
@@ -37,12 +39,10 @@ void TGraficoETP::build()
     body()->addSpacing(4);
 
     auto *results = new kit::MonthTable(QStringLiteral("Panel2"), kit::monthsJanDec, QStringLiteral("Año"), 160, this);
-    for (const EtpResultRow &row : etpResultRows)
-        results->addCellRow(QString::fromLatin1(row.caption), QString::fromLatin1(row.prefix), 12,
-                            QString::fromLatin1(row.total));
+    TablaETP::agregarFilas(*results);
     body()->addWidget(results);
 
-    auto *chart = new Chart(QStringLiteral("Chart1"), this);
+    auto *chart = m_chart = new Chart(QStringLiteral("Chart1"), this);
     chart->setMinimumHeight(300);
     chart->setLegend(Chart::Legend::Below);
     chart->setBottomAxisMonthSlots();
@@ -68,6 +68,46 @@ void TGraficoETP::build()
     onClick(again, &TGraficoETP::BVolverACalcularClick);
     onClick(index, &TGraficoETP::BVolverIndiceClick);
     onClick(cerrar, &TGraficoETP::BCerrarClick);
+    onClick(print, &TGraficoETP::Button1Click);
+}
+
+void TGraficoETP::OnActivate()
+{
+    TFIngresoInformacion &entrada = peer<TFIngresoInformacion>();
+    const TResultadosETP &r = entrada.resultados();
+    TablaETP::escribir(*this, r);
+    m_chart->titleClear();
+    m_chart->titleAdd(entrada.text(QStringLiteral("EEstacion")));
+    const QList<ChartSeries *> series = m_chart->allSeries();
+    for (int k = 0; k < Evapotranspiracion::cantidadMetodos; ++k) {
+        // Thornthwaite always has its line (zero before any calculation); the others only
+        // once a calculation has reached them.
+        if (k == Evapotranspiracion::Thornthwaite || r.metodos[k].alcanzado)
+            TablaETP::llenarSerie(*series.at(k), r.metodos[k].meses);
+        else
+            series.at(k)->Clear();
+    }
+}
+
+void TGraficoETP::OnClose() { TablaETP::vaciar(*this, false); }
+
+void TGraficoETP::Button1Click()
+{
+    TForm2 &reporte = peer<TForm2>();
+    for (const Evapotranspiracion::Celdas &c : Evapotranspiracion::celdas) {
+        reporte.copyTexts(*this, QLatin1String(c.prefijo), 12);
+        reporte.setText(QLatin1String(c.total), text(QLatin1String(c.total)));
+    }
+    TFIngresoInformacion &entrada = peer<TFIngresoInformacion>();
+    Chart &chart = reporte.QRChart1();
+    chart.titleClear();
+    chart.titleAdd(entrada.text(QStringLiteral("EEstacion")));
+    chart.setBottomAxisMonthSlots();
+    // All four lines, whatever the methods reached.
+    const QList<ChartSeries *> series = chart.allSeries();
+    for (int k = 0; k < Evapotranspiracion::cantidadMetodos; ++k)
+        TablaETP::llenarSerie(*series.at(k), entrada.resultados().metodos[k].meses);
+    reporte.Preview(this);
 }
 
 void TGraficoETP::BVolverACalcularClick()
@@ -78,6 +118,7 @@ void TGraficoETP::BVolverACalcularClick()
 
 void TGraficoETP::BVolverIndiceClick()
 {
+    TablaETP::vaciar(*this, false);
     host().showIndex();
     closeScreen();
 }

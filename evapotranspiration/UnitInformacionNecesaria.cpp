@@ -15,17 +15,18 @@ namespace verdeval {
 namespace {
 
 // Which methods need each datum: Thornthwaite, Turc, Hargreaves, Penman/FAO. Each column
-// lists the rows that must be complete before that method's result row is filled.
+// lists the rows that must be complete before that method's result row is filled: Turc, like
+// Hargreaves, needs the heliophany and the humidity of the place.
 const struct {
     const char *datum;
     bool needed[4];
 } kData[] = {
-    {"Latuitud (en grados y minutos)", {true, true, true, true}},
+    {"Latitud (en grados y minutos)", {true, true, true, true}},
     {"Temperatura media mensual (°C)", {true, true, true, true}},
     {"Temp. media de máximas (°C)", {false, true, true, true}},
     {"Temp. media de mínimas (°C)", {false, true, true, true}},
-    {"Heliofanía efectiva (hs/día)", {false, false, true, true}},
-    {"Humedad relativa (%)", {false, false, true, true}},
+    {"Heliofanía efectiva (hs/día)", {false, true, true, true}},
+    {"Humedad relativa (%)", {false, true, true, true}},
     {"Presión atmosférica (hPa)", {false, false, false, true}},
     {"Velocidad del viento (Km/h)", {false, false, false, true}},
     {"Altura de la estación (metros)", {false, false, false, true}},

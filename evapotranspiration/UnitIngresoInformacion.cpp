@@ -1,7 +1,8 @@
 #include "evapotranspiration/UnitIngresoInformacion.h"
 
-#include "location/PlaceBoxes.h"
+#include "evapotranspiration/TablaETP.h"
 #include "evapotranspiration/UnitGraficoETP.h"
+#include "location/PlaceBoxes.h"
 #include "platform/Widgets.h"
 
 #include <QAbstractButton>
@@ -72,11 +73,9 @@ void TFIngresoInformacion::build()
     body()->addSpacing(10);
 
     // The results: one row per method, the annual total at the right.
-    body()->addWidget(kit::heading(etpResultsTitle, 15, this));
+    body()->addWidget(kit::heading(TablaETP::titulo, 15, this));
     auto *results = new kit::MonthTable(QStringLiteral("Panel2"), kit::monthsJanDec, QStringLiteral("Año"), 250, this);
-    for (const EtpResultRow &row : etpResultRows)
-        results->addCellRow(QString::fromLatin1(row.caption), QString::fromLatin1(row.prefix), 12,
-                            QString::fromLatin1(row.total));
+    TablaETP::agregarFilas(*results);
     body()->addWidget(results);
     body()->addStretch(1);
 
@@ -89,6 +88,7 @@ void TFIngresoInformacion::build()
     for (QWidget *w : order)
         w->installEventFilter(this);
 
+    onClick(control(QStringLiteral("BCalcular")), &TFIngresoInformacion::BCalcularClick);
     onClick(mostrar, &TFIngresoInformacion::BMostrarGClick);
 }
 
@@ -103,6 +103,33 @@ void TFIngresoInformacion::receive(const TDatosLocalidad &place)
     placeBoxes::fillMonths(*this, QStringLiteral("EPA"), place.PA);
     placeBoxes::fillMonths(*this, QStringLiteral("EVV"), place.VV);
     setText(QStringLiteral("EAE"), place.EAltitud);
+}
+
+void TFIngresoInformacion::OnActivate() { TablaETP::vaciar(*this, true); }
+
+void TFIngresoInformacion::BCalcularClick()
+{
+    const auto fila = [this](const char *prefijo) {
+        QStringList textos;
+        for (int m = 1; m <= 12; ++m)
+            textos << text(QLatin1String(prefijo), m);
+        return textos;
+    };
+    Evapotranspiracion::Entrada entrada;
+    entrada.grados = text(QStringLiteral("EGrados"));
+    entrada.minutos = text(QStringLiteral("EMinutos"));
+    entrada.hemisferio = text(QStringLiteral("EHemisferio"));
+    entrada.T = fila("ETMMe");
+    entrada.Tx = fila("ETMMa");
+    entrada.Tn = fila("ETMMi");
+    entrada.n = fila("EHE");
+    entrada.HR = fila("EHR");
+    entrada.P = fila("EPA");
+    entrada.V = fila("EVV");
+    entrada.altitud = text(QStringLiteral("EAE"));
+    entrada.anemometro = text(QStringLiteral("EAA"));
+    entrada.albedo = text(QStringLiteral("EA"));
+    Evapotranspiracion::calcular(entrada, m_estado, output());
 }
 
 void TFIngresoInformacion::BMostrarGClick()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "evapotranspiration/calc/Evapotranspiracion.h"
 #include "location/calc/TDatosLocalidad.h"
 #include "platform/ModuleScreen.h"
 
@@ -7,24 +8,9 @@
 
 namespace verdeval {
 
-// One result row of the evapotranspiration table: its caption, the prefix of its twelve month
-// cells and the name of its annual total cell. The entry screen, the results screen and the
-// report show the same four rows.
-struct EtpResultRow {
-    const char *caption;
-    const char *prefix;
-    const char *total;
-};
-inline constexpr EtpResultRow etpResultRows[] = {
-    {"ET(Thornthwaite)", "ETTh", "ETTTh"},
-    {"ET(Turc)", "ETTv", "ETTTv"},
-    {"ET(Hargreaves)", "ETH", "ETTH"},
-    {"ET(Penman/FAO)", "ETPM", "ETTPM"},
-};
-inline const QString etpResultsTitle = QStringLiteral("Resultados de Evapotranspiración Potencial (mm/mes)");
-
 // The evapotranspiration entry screen: the station, its latitude and seven monthly series, the
-// station and anemometer heights and the albedo, and under them the four result rows.
+// station and anemometer heights and the albedo, and under them the four result rows. It holds
+// the results (TResultadosETP) that the results screen and the report show.
 class TFIngresoInformacion : public ModuleScreen
 {
     Q_OBJECT
@@ -34,10 +20,18 @@ public:
     // Fills this screen's boxes from the place the index hands over.
     void receive(const TDatosLocalidad &place);
 
+    // "&Calcular": the methods whose data are complete, their rows and their held results.
+    void BCalcularClick();
     // "&Mostrar Gráfico": shows the results screen, then closes this one.
     void BMostrarGClick();
 
+    const TResultadosETP &resultados() const { return m_estado.resultados; }
+
 protected:
+    // Every time the screen becomes active (also when a message it showed closes) the 52 result
+    // cells are emptied; the boxes and the held results stay.
+    void OnActivate() override;
+
     // The screen sees every key before the focused control: Enter moves the focus on to the
     // next control in tab order, as Tab does, and goes no further.
     bool FormKeyPress(QKeyEvent *key);
@@ -47,6 +41,9 @@ protected:
     void build() override;
     // The order is the screen's own, set while it is built.
     void arrangeTabOrder() override {}
+
+private:
+    Evapotranspiracion::Estado m_estado;
 };
 
 } // namespace verdeval

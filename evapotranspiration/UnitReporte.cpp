@@ -1,6 +1,6 @@
 #include "evapotranspiration/UnitReporte.h"
 
-#include "evapotranspiration/UnitIngresoInformacion.h"
+#include "evapotranspiration/TablaETP.h"
 #include "output/Chart.h"
 #include "platform/Widgets.h"
 
@@ -8,27 +8,24 @@
 
 namespace verdeval {
 
-TForm2::TForm2(ScreenHost &host) : ReportLayout(host, "TForm2", QStringLiteral("Evapotraspiracion Potencial "))
+TForm2::TForm2(ScreenHost &host) : ReportLayout(host, "TForm2", QStringLiteral("Evapotranspiración Potencial"))
 {
 }
 
 void TForm2::buildReport()
 {
     addHeadingBlock();
-    addTitle(etpResultsTitle);
+    addTitle(TablaETP::titulo);
 
     // The four result rows as on the screen; the row captions carry their own names here.
     kit::MonthTable *table = addMonthTable(QStringLiteral("Meses"), kit::monthsJanDec, QStringLiteral("Año"));
+    const QList<QLabel *> captions = TablaETP::agregarFilas(*table, QStringLiteral(" "));
     const char *captionNames[] = {"QRTor", "QRLabel1", "QRLabel51", "QRLabel47"};
-    int k = 0;
-    for (const EtpResultRow &row : etpResultRows) {
-        table->addCellRow(QLatin1Char(' ') + QString::fromLatin1(row.caption), QString::fromLatin1(row.prefix), 12,
-                          QString::fromLatin1(row.total));
-        table->lastTitle()->setObjectName(QString::fromLatin1(captionNames[k++]));
-    }
+    for (int k = 0; k < captions.size(); ++k)
+        captions.at(k)->setObjectName(QString::fromLatin1(captionNames[k]));
     pageLayout()->addSpacing(8);
 
-    Chart *chart = addChart(QStringLiteral("QRChart1"), 520);
+    Chart *chart = m_chart = addChart(QStringLiteral("QRChart1"), 700);
     chart->setTitleColor(Qt::blue);
     chart->setLegend(Chart::Legend::Below);
     chart->bottomAxis().title = QStringLiteral("Meses del año");

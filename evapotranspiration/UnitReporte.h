@@ -4,12 +4,19 @@
 
 namespace verdeval {
 
-// The evapotranspiration report: the four result rows and their chart, July to June.
+// The evapotranspiration report, one Letter page: the heading block, the title, the four result
+// rows (52 value labels named as the screen's cells) and the chart QRChart1 with a line per
+// method, July to June.
 class TForm2 : public ReportLayout
 {
     Q_OBJECT
 public:
     explicit TForm2(ScreenHost &host);
+
+    Chart &QRChart1() { ensureBuilt(); return *m_chart; }
+
+private:
+    Chart *m_chart = nullptr;
 
 protected:
     void buildReport() override;

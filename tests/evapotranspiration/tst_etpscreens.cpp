@@ -8,6 +8,8 @@
 #include "platform/Screen.h"
 
 #include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
 #include <QtTest>
 
 using namespace verdeval;
@@ -31,6 +33,8 @@ private slots:
     void enterMovesToNextControl();
     void escapeClosesResults();
     void dataScreenIsBorderlessAtTopLeft();
+    void dataTableFollowsTheGates_data();
+    void dataTableFollowsTheGates();
 };
 
 void TestEtpScreens::controls_data()
@@ -110,7 +114,7 @@ void TestEtpScreens::texts_data()
     QTest::newRow("sub-menu formulas") << "TFEPotencial" << "Label6" << "- Expresiones de cálculo.";
     QTest::newRow("sub-menu entry") << "TFEPotencial" << "Label4" << "- Ingreso de información, resultados y gráficos.";
     QTest::newRow("sub-menu section") << "TFEPotencial" << "" << "Cálculo de la Evapotranspiración potencial mensual por diferentes métodos:";
-    QTest::newRow("data latitude") << "TFEtpInformacion" << "" << "Latuitud (en grados y minutos)";
+    QTest::newRow("data latitude") << "TFEtpInformacion" << "" << "Latitud (en grados y minutos)";
     QTest::newRow("data Penman") << "TFEtpInformacion" << "" << "Penman/FAO";
     QTest::newRow("data back") << "TFEtpInformacion" << "BVolverIndice" << "Volver al Índice Evapotranspiración";
     QTest::newRow("formulas heading") << "TFEtpExp" << "" << "Evapotranspiración potencial  Expresiones de cálculo";
@@ -229,6 +233,55 @@ void TestEtpScreens::dataScreenIsBorderlessAtTopLeft()
     QVERIFY(data.windowFlags() & Qt::FramelessWindowHint);
     QVERIFY(!data.isMaximized());
     QCOMPARE(data.geometry(), QRect(0, 0, 792, 543));
+}
+
+void TestEtpScreens::dataTableFollowsTheGates_data()
+{
+    QTest::addColumn<QString>("datum");
+    QTest::addColumn<QString>("stars"); // Thornthwaite, Turc, Hargreaves, Penman/FAO
+    QTest::newRow("latitude") << "Latitud (en grados y minutos)" << "* * * *";
+    QTest::newRow("mean T") << "Temperatura media mensual (°C)" << "* * * *";
+    QTest::newRow("maxima") << "Temp. media de máximas (°C)" << "- * * *";
+    QTest::newRow("minima") << "Temp. media de mínimas (°C)" << "- * * *";
+    // Turc works on the heliophany and the humidity of the place, so it waits for both.
+    QTest::newRow("heliophany") << "Heliofanía efectiva (hs/día)" << "- * * *";
+    QTest::newRow("humidity") << "Humedad relativa (%)" << "- * * *";
+    QTest::newRow("pressure") << "Presión atmosférica (hPa)" << "- - - *";
+    QTest::newRow("wind") << "Velocidad del viento (Km/h)" << "- - - *";
+    QTest::newRow("altitude") << "Altura de la estación (metros)" << "- - - *";
+    QTest::newRow("anemometer") << "Altura del anemómetro (metros)" << "- - - *";
+    QTest::newRow("albedo") << "Albedo (%)" << "- - - *";
+}
+
+void TestEtpScreens::dataTableFollowsTheGates()
+{
+    QFETCH(QString, datum);
+    QFETCH(QString, stars);
+    TestApp app;
+    Screen &data = app->FEtpInformacion();
+    data.ensureBuilt();
+    QLabel *caption = nullptr;
+    for (QLabel *l : data.findChildren<QLabel *>())
+        if (l->text() == datum)
+            caption = l;
+    QVERIFY(caption);
+    QGridLayout *table = nullptr;
+    for (QGridLayout *g : data.findChildren<QGridLayout *>())
+        if (g->indexOf(caption) >= 0)
+            table = g;
+    QVERIFY(table);
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    table->getItemPosition(table->indexOf(caption), &row, &column, &rowSpan, &columnSpan);
+    // The labels in the method columns of the same row (the row's strip spans all columns).
+    QStringList marks(4);
+    for (int i = 0; i < table->count(); ++i) {
+        int r = 0, c = 0;
+        table->getItemPosition(i, &r, &c, &rowSpan, &columnSpan);
+        auto *mark = qobject_cast<QLabel *>(table->itemAt(i)->widget());
+        if (mark && r == row && c >= 1 && columnSpan == 1)
+            marks[c - 1] = mark->text().isEmpty() ? QStringLiteral("-") : mark->text();
+    }
+    QCOMPARE(marks.join(' '), stars);
 }
 
 QTEST_MAIN(TestEtpScreens)

@@ -1,0 +1,53 @@
+#include "evapotranspiration/TablaETP.h"
+
+#include "output/Chart.h"
+#include "platform/Screen.h"
+#include "platform/Widgets.h"
+#include "platform/core/NumberText.h"
+
+namespace verdeval::TablaETP {
+
+using Evapotranspiracion::celdas;
+
+QList<QLabel *> agregarFilas(kit::MonthTable &tabla, const QString &antes)
+{
+    QList<QLabel *> out;
+    for (int k = 0; k < Evapotranspiracion::cantidadMetodos; ++k) {
+        tabla.addCellRow(antes + rotulos.at(k), QLatin1String(celdas[k].prefijo), 12, QLatin1String(celdas[k].total));
+        out << tabla.lastTitle();
+    }
+    return out;
+}
+
+void escribir(Screen &pantalla, const TResultadosETP &resultados)
+{
+    for (int k = 0; k < Evapotranspiracion::cantidadMetodos; ++k) {
+        const TResultadosETP::Metodo &r = resultados.metodos[k];
+        for (int m = 1; m <= 12; ++m)
+            pantalla.setText(QLatin1String(celdas[k].prefijo), m, floatToStr(r.meses[m - 1]));
+        pantalla.setText(QLatin1String(celdas[k].total), floatToStr(r.total));
+    }
+}
+
+void vaciar(Screen &pantalla, bool totales)
+{
+    for (const Evapotranspiracion::Celdas &c : celdas) {
+        for (int m = 1; m <= 12; ++m)
+            pantalla.setText(QLatin1String(c.prefijo), m, QString());
+        if (totales)
+            pantalla.setText(QLatin1String(c.total), QString());
+    }
+}
+
+void llenarSerie(ChartSeries &serie, const Evapotranspiracion::Meses &valores)
+{
+    serie.Clear();
+    serie.setMarksVisible(false);
+    // kit::monthsJanDec read from July on, then from January.
+    for (int k = 0; k < 12; ++k) {
+        const int mes = (k + 6) % 12;
+        serie.Add(valores[mes], kit::monthsJanDec.at(mes));
+    }
+}
+
+} // namespace verdeval::TablaETP
