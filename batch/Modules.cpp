@@ -1,6 +1,7 @@
 #include "batch/BatchModule.h"
 #include "batch/RecordingOutput.h"
 
+#include "evapotranspiration/calc/Evapotranspiracion.h"
 #include "platform/core/Errors.h"
 #include "platform/core/NumberText.h"
 #include "radiation/calc/Calculos.h"
@@ -124,6 +125,47 @@ public:
     }
 };
 
+class Evapotranspiration : public BatchModule
+{
+public:
+    QString id() const override { return QStringLiteral("etp"); }
+    QStringList headings() const override { return monthsJanDec + QStringList{QStringLiteral("Año")}; }
+    QList<RowSpec> rows() const override
+    {
+        const char *captions[] = {"ET(Thornthwaite)", "ET(Turc)", "ET(Hargreaves)", "ET(Penman/FAO)"};
+        QList<RowSpec> out;
+        for (int m = 0; m < Evapotranspiracion::cantidadMetodos; ++m) {
+            const Evapotranspiracion::Celdas &c = Evapotranspiracion::celdas[m];
+            out.append({QString::fromLatin1(captions[m]),
+                        named(QString::fromLatin1(c.prefijo), 12) << QString::fromLatin1(c.total)});
+        }
+        return out;
+    }
+    PlaceResult run(const TDatosLocalidad &place, const Options &options) const override
+    {
+        return guarded([&](CalcOutput &out) {
+            // The boxes as the launcher fills them; the anemometer height and the albedo are
+            // the user's.
+            Evapotranspiracion::Entrada e;
+            e.grados = place.EGrados;
+            e.minutos = place.EMinutos;
+            e.hemisferio = place.EHemisferio;
+            e.T = place.T.list();
+            e.Tx = place.TMa.list();
+            e.Tn = place.TMi.list();
+            e.n = place.HE.list();
+            e.HR = place.HR.list();
+            e.P = place.PA.list();
+            e.V = place.VV.list();
+            e.altitud = place.EAltitud;
+            e.anemometro = options.anemometerHeight;
+            e.albedo = options.albedo;
+            Evapotranspiracion::Estado estado;
+            Evapotranspiracion::calcular(e, estado, out);
+        });
+    }
+};
+
 } // namespace
 
 std::vector<std::unique_ptr<BatchModule>> allModules()
@@ -131,6 +173,7 @@ std::vector<std::unique_ptr<BatchModule>> allModules()
     std::vector<std::unique_ptr<BatchModule>> out;
     out.push_back(std::make_unique<Radiation>());
     out.push_back(std::make_unique<Heliophany>());
+    out.push_back(std::make_unique<Evapotranspiration>());
     out.push_back(std::make_unique<WaterBalance>());
     return out;
 }

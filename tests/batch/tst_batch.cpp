@@ -36,6 +36,7 @@ private:
         const char *module;
         const char *launcher;
         const char *screen;
+        const char *menuLink = nullptr; // the sub-menu line that leads to the screen
     };
     static const ScreenOf *screenOf(const QString &module)
     {
@@ -43,6 +44,7 @@ private:
             {"radiation", "Label1", "TFIngresoInformacionRadiacion"},
             {"heliophany", "Label6", "TFHeFo"},
             {"waterbalance", "Label3", "TFBHC"},
+            {"etp", "Label2", "TFIngresoInformacion", "Label4"},
         };
         for (const ScreenOf &s : all)
             if (module == QLatin1String(s.module))
@@ -70,6 +72,9 @@ void TestBatch::rowsEqualTheScreen_data()
     QTest::newRow("heliophany, catalogue") << "heliophany" << "CD" << "Chubut" << "Esquel" << "EHE=12.5";
     QTest::newRow("water balance, catalogue") << "waterbalance" << "CD" << "Buenos Aires" << "Azul" << "ECC=150";
     QTest::newRow("water balance, database") << "waterbalance" << "C" << "Córdoba" << "Córdoba Aero" << "ECC=200";
+    QTest::newRow("etp, catalogue (Thornthwaite only)") << "etp" << "CD" << "Buenos Aires" << "Azul" << "";
+    QTest::newRow("etp, database (three methods)") << "etp" << "C" << "Buenos Aires" << "Bahía Blanca" << "";
+    QTest::newRow("etp, database (Penman-FAO)") << "etp" << "C" << "Buenos Aires" << "Junín" << "EAA=10 EA=23";
     QTest::newRow("water balance, database without January")
         << "waterbalance" << "C" << "Misiones" << "Oberá" << "ECC=200";
 }
@@ -101,6 +106,8 @@ void TestBatch::rowsEqualTheScreen()
     const ScreenOf *of = screenOf(module);
     QVERIFY(of);
     QVERIFY(click(index, of->launcher));
+    if (of->menuLink)
+        QVERIFY(click(*app->screen("TFEPotencial"), of->menuLink));
     Screen &screen = *app->screen(of->screen);
     const std::unique_ptr<BatchModule> batch = moduleById(module);
     QVERIFY(batch);
@@ -115,14 +122,18 @@ void TestBatch::rowsEqualTheScreen()
     }
 
     Options options;
-    if (!option.isEmpty()) {
-        const QString box = option.section('=', 0, 0);
-        const QString value = option.section('=', 1);
+    for (const QString &typed : option.split(' ', Qt::SkipEmptyParts)) {
+        const QString box = typed.section('=', 0, 0);
+        const QString value = typed.section('=', 1);
         screen.setText(box, value);
         if (box == "EHE")
             options.threshold = value;
         else if (box == "ECC")
             options.cc = value;
+        else if (box == "EAA")
+            options.anemometerHeight = value;
+        else if (box == "EA")
+            options.albedo = value;
     }
     QVERIFY(click(screen, "BCalcular"));
     SourcePlace place{province, station, index.DatosLocalidad(), QString()};
