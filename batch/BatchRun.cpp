@@ -38,24 +38,32 @@ QString latitudeText(const TDatosLocalidad &place)
 // (quotes doubled), joined by the separator, ended by CR LF.
 void writeLine(QIODevice &out, const QStringList &fields, QChar separator)
 {
-    QByteArray line;
-    line.reserve(256);
-    const QByteArray sep = QString(separator).toUtf8();
+    QString line;
+    line.reserve(320);
     for (int i = 0; i < fields.size(); ++i) {
         if (i > 0)
-            line += sep;
+            line += separator;
         const QString &f = fields.at(i);
-        if (f.contains(separator) || f.contains(QLatin1Char('"')) || f.contains(QLatin1Char('\n'))
-            || f.contains(QLatin1Char('\r'))) {
-            QString quoted = f;
-            quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-            line += '"' + quoted.toUtf8() + '"';
-        } else {
-            line += f.toUtf8();
+        bool quote = false;
+        for (const QChar c : f)
+            if (c == separator || c == QLatin1Char('"') || c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+                quote = true;
+                break;
+            }
+        if (!quote) {
+            line += f;
+            continue;
         }
+        line += QLatin1Char('"');
+        for (const QChar c : f) {
+            if (c == QLatin1Char('"'))
+                line += QLatin1Char('"');
+            line += c;
+        }
+        line += QLatin1Char('"');
     }
-    line += "\r\n";
-    out.write(line);
+    line += QLatin1String("\r\n");
+    out.write(line.toUtf8());
 }
 
 const char *const usage =
@@ -137,25 +145,32 @@ QList<QStringList> linesOf(const BatchModule &module, const QList<RowSpec> &rows
     const QString latitude = latitudeText(place.place);
     const PlaceResult result = place.loadError.isEmpty() ? module.run(place.place, options) : PlaceResult();
     QList<QStringList> lines;
+    lines.reserve(rows.size());
     for (const RowSpec &row : rows) {
-        QStringList fields{place.province, place.name, latitude, row.caption};
+        QStringList fields;
+        fields.reserve(row.cells.size() + 5);
+        fields << place.province << place.name << latitude << row.caption;
         // A row is there when the calculation wrote its cells; it carries the messages that
         // were shown before it (a rejected hemisphere, for one).
         int first = 0;
-        bool written = true;
-        for (const QString &cell : row.cells) {
-            if (cell.isEmpty())
+        bool written = place.loadError.isEmpty();
+        QList<const PlaceResult::Cell *> cells;
+        cells.reserve(row.cells.size());
+        for (const QString &name : row.cells) {
+            if (name.isEmpty() || !written) {
+                cells << nullptr;
                 continue;
-            if (!result.wrote(cell)) {
-                written = false;
-                break;
             }
-            const int order = result.cells.value(cell).order;
-            first = first == 0 ? order : std::min(first, order);
+            const auto it = result.cells.constFind(name);
+            if (it == result.cells.constEnd()) {
+                written = false;
+                continue;
+            }
+            cells << &*it;
+            first = first == 0 ? it->order : std::min(first, it->order);
         }
         QString error;
         if (!place.loadError.isEmpty()) {
-            written = false;
             error = place.loadError;
         } else if (written) {
             QStringList before;
@@ -171,8 +186,8 @@ QList<QStringList> linesOf(const BatchModule &module, const QList<RowSpec> &rows
             // Nothing said why, as the screen leaves a method without its data empty.
             error = QStringLiteral("Fila no calculada: faltan datos para este cálculo.");
         }
-        for (const QString &cell : row.cells)
-            fields << (written && !cell.isEmpty() ? result.text(cell) : QString());
+        for (int k = 0; k < row.cells.size(); ++k)
+            fields << (written && k < cells.size() && cells.at(k) ? cells.at(k)->text : QString());
         fields << error;
         lines << fields;
     }

@@ -9,6 +9,7 @@ namespace verdeval::batch {
 class RecordingOutput : public CalcOutput
 {
 public:
+    RecordingOutput() { result.cells.reserve(128); }
     void cell(const QString &name, const QString &text) override
     {
         result.cells.insert(name, {text, ++result.events});
