@@ -20,7 +20,7 @@ QStringList textos(const QString &valores) { return valores.split(QLatin1Char(' 
 
 } // namespace
 
-class TestClimatograma : public QObject
+class TestClimatogramCalc : public QObject
 {
     Q_OBJECT
 
@@ -29,7 +29,7 @@ private slots:
     void reading();
 };
 
-void TestClimatograma::reading_data()
+void TestClimatogramCalc::reading_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
@@ -54,7 +54,7 @@ void TestClimatograma::reading_data()
         << "110 120 130 140 50 60 70 80 90 100 110 120";
 }
 
-void TestClimatograma::reading()
+void TestClimatogramCalc::reading()
 {
     QFETCH(QString, box);
     QFETCH(QString, text);
@@ -80,5 +80,5 @@ void TestClimatograma::reading()
     QCOMPARE(fila(v.PP), PP);
 }
 
-QTEST_APPLESS_MAIN(TestClimatograma)
-#include "tst_climatograma.moc"
+QTEST_APPLESS_MAIN(TestClimatogramCalc)
+#include "tst_climatogramcalc.moc"
