@@ -1,6 +1,5 @@
 #include "platform/core/Latitude.h"
 
-#include "platform/core/CalcOutput.h"
 #include "platform/core/NumberText.h"
 
 namespace verdeval {
@@ -15,16 +14,6 @@ double signedLatitude(const QString &degrees, const QString &minutes, const QStr
     if (isSouth(hemisphere))
         return -(m / 60.0) - g;
     return g + m / 60.0;
-}
-
-double checkLatitude(const QString &degrees, const QString &minutes, const QString &hemisphere, double &held,
-                     CalcOutput &out, const QString &message)
-{
-    if (isValidHemisphere(hemisphere))
-        held = signedLatitude(degrees, minutes, hemisphere);
-    else
-        out.hemisphere(message);
-    return held;
 }
 
 } // namespace verdeval

@@ -2,7 +2,7 @@
 
 #include "platform/core/CalcOutput.h"
 #include "platform/core/CheckedMath.h"
-#include "platform/core/Latitude.h"
+#include "thermal/calc/ChequeoLatitud.h"
 #include "platform/core/NumberText.h"
 
 namespace verdeval::SumaTemperatura {
@@ -42,7 +42,7 @@ double suma(const Meses &valores, int primero, int ultimo)
 
 void calcular(const Entrada &entrada, Valores &v, CalcOutput &out)
 {
-    checkLatitude(entrada.grados, entrada.minutos, entrada.hemisferio, v.latitud, out);
+    chequearLatitud(entrada.grados, entrada.minutos, entrada.hemisferio, v.latitud, out);
 
     for (int m = 0; m < 12; ++m)
         v.T[m] = strToFloat(entrada.T.value(m), QStringLiteral("ET%1").arg(m + 1));
