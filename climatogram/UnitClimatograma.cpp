@@ -88,11 +88,16 @@ void TFClimatograma::Button1Click() { OnActivate(); }
 
 void TFClimatograma::BImprimirClick()
 {
+    llenarInforme();
+    peer<TForm7>().Preview(this);
+}
+
+void TFClimatograma::llenarInforme()
+{
     TForm7 &reporte = peer<TForm7>();
     reporte.copyTexts(*this, QStringLiteral("EPP"), 12, QStringLiteral("EEP"));
     reporte.copyTexts(*this, QStringLiteral("ET"), 12, QStringLiteral("EDP"));
     dibujar(reporte.QRChart1(), text(QStringLiteral("EEstacion")), m_valores);
-    reporte.Preview(this);
 }
 
 } // namespace verdeval

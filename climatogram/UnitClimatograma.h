@@ -22,9 +22,11 @@ public:
 
     // "Recalcular Datos": the refresh, on demand.
     void Button1Click();
-    // "Imprimir Informe": the report TForm7 receives the boxes' current texts and draws its
-    // chart from the values of the last refresh.
+    // "Imprimir Informe": fills the report, then opens its preview.
     void BImprimirClick();
+    // The report TForm7 receives the boxes' current texts and draws its chart from the values
+    // of the last refresh.
+    void llenarInforme();
 
     Chart &Chart1() { ensureBuilt(); return *m_chart; }
     const Climatograma::Valores &valores() const { return m_valores; }

@@ -79,11 +79,16 @@ void TFHF::BCalcularClick()
 
 void TFHF::BImprimirClick()
 {
+    llenarInforme();
+    peer<TForm8>().Preview(this);
+}
+
+void TFHF::llenarInforme()
+{
     TForm8 &reporte = peer<TForm8>();
     reporte.copyTexts(*this, QStringLiteral("ETmi"), 12, QStringLiteral("ERG"));
     for (const char *name : {"EHFT", "EHFC", "EHFE"})
         reporte.setText(QString::fromLatin1(name), text(QString::fromLatin1(name)));
-    reporte.Preview(this);
 }
 
 } // namespace verdeval

@@ -20,9 +20,10 @@ public:
 
     // "&Calcular": the latitude check, then ETmiT, EHFT, EHFC and EHFE.
     void BCalcularClick();
-    // "Imprimir Informe": the report TForm8 receives the minima as typed and the three figures
-    // as shown.
+    // "Imprimir Informe": fills the report, then opens its preview.
     void BImprimirClick();
+    // The report TForm8 receives the minima as typed and the three figures as shown.
+    void llenarInforme();
 
     const HorasFrio::Valores &valores() const { return m_valores; }
 

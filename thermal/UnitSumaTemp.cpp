@@ -152,11 +152,16 @@ void TFST::BCalcularClick()
 
 void TFST::BImprimirClick()
 {
+    llenarInforme();
+    peer<TForm6>().Preview(this);
+}
+
+void TFST::llenarInforme()
+{
     TForm6 &reporte = peer<TForm6>();
     for (const Fila &f : kFilas)
         reporte.copyTexts(*this, QString::fromLatin1(f.prefix), 12);
     dibujar(reporte.QRChart1(), 5, text(QStringLiteral("EEstacion")), m_valores);
-    reporte.Preview(this);
 }
 
 } // namespace verdeval

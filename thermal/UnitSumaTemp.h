@@ -22,9 +22,11 @@ public:
     // "&Calcular": the latitude check, the four rows with their hidden annual sums, the two
     // seasonal sums, then the chart.
     void BCalcularClick();
-    // "Imprimir Informe": the report TForm6 receives the 48 monthly cells as shown and draws
-    // its chart from the held values.
+    // "Imprimir Informe": fills the report, then opens its preview.
     void BImprimirClick();
+    // The report TForm6 receives the 48 monthly cells as shown and draws its chart from the
+    // held values.
+    void llenarInforme();
 
     Chart &Chart1() { ensureBuilt(); return *m_chart; }
     const SumaTemperatura::Valores &valores() const { return m_valores; }
