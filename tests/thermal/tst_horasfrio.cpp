@@ -6,7 +6,6 @@
 #include "thermal/UnitReporteHFrio.h"
 
 #include <QAbstractButton>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 
