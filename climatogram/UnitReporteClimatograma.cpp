@@ -7,7 +7,7 @@
 
 namespace verdeval {
 
-TForm7::TForm7(ScreenHost &host) : ReportLayout(host, "TForm7", QStringLiteral("Cliamtograma"))
+TForm7::TForm7(ScreenHost &host) : ReportLayout(host, "TForm7", QStringLiteral("Climatograma"))
 {
 }
 
@@ -23,7 +23,8 @@ void TForm7::buildReport()
     table->lastTitle()->setObjectName(QStringLiteral("QRLabel1"));
     pageLayout()->addSpacing(8);
 
-    Chart *chart = addChart(QStringLiteral("QRChart1"), 600);
+    m_chart = addChart(QStringLiteral("QRChart1"), 740);
+    Chart *chart = m_chart;
     chart->setLegend(Chart::Legend::Below);
     chart->bottomAxis().title = QStringLiteral("Meses del año");
     chart->bottomAxis().labels = ChartAxis::Labels::Text;

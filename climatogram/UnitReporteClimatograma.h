@@ -11,8 +11,13 @@ class TForm7 : public ReportLayout
 public:
     explicit TForm7(ScreenHost &host);
 
+    Chart &QRChart1() { ensureBuilt(); return *m_chart; }
+
 protected:
     void buildReport() override;
+
+private:
+    Chart *m_chart = nullptr;
 };
 
 } // namespace verdeval

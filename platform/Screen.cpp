@@ -190,6 +190,14 @@ QString Screen::text(const QString &name) const
     return QString();
 }
 
+QStringList Screen::texts(const QString &prefix, int count) const
+{
+    QStringList out;
+    for (int k = 1; k <= count; ++k)
+        out << text(prefix, k);
+    return out;
+}
+
 void Screen::setText(const QString &name, const QString &value)
 {
     QWidget *w = control(name);

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 
@@ -62,6 +63,8 @@ public:
     // The text of a box, value cell, label or list; setting it works on all of them.
     QString text(const QString &name) const;
     QString text(const QString &prefix, int k) const { return text(prefix + QString::number(k)); }
+    // The texts of prefix1..prefixN, in that order.
+    QStringList texts(const QString &prefix, int count = 12) const;
     void setText(const QString &name, const QString &text);
     void setText(const QString &prefix, int k, const QString &text) { setText(prefix + QString::number(k), text); }
     QLineEdit *box(const QString &name) const;

@@ -2,6 +2,7 @@
 
 #include "location/PlaceBoxes.h"
 #include "platform/Widgets.h"
+#include "thermal/UnitReporteHFrio.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -55,15 +56,39 @@ void TFHF::build()
     body()->addLayout(figures);
     body()->addSpacing(14);
 
-    body()->addWidget(kit::button(QStringLiteral("BImprimir"), QStringLiteral("Imprimir Informe"), this), 0,
-                      Qt::AlignHCenter);
+    auto *imprimir = kit::button(QStringLiteral("BImprimir"), QStringLiteral("Imprimir Informe"), this);
+    body()->addWidget(imprimir, 0, Qt::AlignHCenter);
     body()->addStretch(1);
+
+    onClick(control(QStringLiteral("BCalcular")), &TFHF::BCalcularClick);
+    onClick(imprimir, &TFHF::BImprimirClick);
 }
 
 void TFHF::receive(const TDatosLocalidad &place)
 {
     placeBoxes::fillStation(*this, place);
     placeBoxes::fillMonths(*this, QStringLiteral("ETmi"), place.TMi);
+}
+
+void TFHF::BCalcularClick()
+{
+    const HorasFrio::Entrada entrada{text(QStringLiteral("EGrados")), text(QStringLiteral("EMinutos")),
+                                     text(QStringLiteral("EHemisferio")), texts(QStringLiteral("ETmi"))};
+    HorasFrio::calcular(entrada, m_valores, output());
+}
+
+void TFHF::BImprimirClick()
+{
+    llenarInforme();
+    peer<TForm8>().Preview(this);
+}
+
+void TFHF::llenarInforme()
+{
+    TForm8 &reporte = peer<TForm8>();
+    reporte.copyTexts(*this, QStringLiteral("ETmi"), 12, QStringLiteral("ERG"));
+    for (const char *name : {"EHFT", "EHFC", "EHFE"})
+        reporte.setText(QString::fromLatin1(name), text(QString::fromLatin1(name)));
 }
 
 } // namespace verdeval

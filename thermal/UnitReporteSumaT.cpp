@@ -28,7 +28,8 @@ void TForm6::buildReport()
         table->addCellRow(QString::fromUtf8(r.caption), QString::fromLatin1(r.prefix));
     pageLayout()->addSpacing(8);
 
-    Chart *chart = addChart(QStringLiteral("QRChart1"), 560);
+    m_chart = addChart(QStringLiteral("QRChart1"), 700);
+    Chart *chart = m_chart;
     chart->setLegend(Chart::Legend::Below);
     chart->bottomAxis().title = QStringLiteral("Meses del año");
     chart->bottomAxis().labels = ChartAxis::Labels::Text;

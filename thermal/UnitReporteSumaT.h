@@ -11,8 +11,13 @@ class TForm6 : public ReportLayout
 public:
     explicit TForm6(ScreenHost &host);
 
+    Chart &QRChart1() { ensureBuilt(); return *m_chart; }
+
 protected:
     void buildReport() override;
+
+private:
+    Chart *m_chart = nullptr;
 };
 
 } // namespace verdeval

@@ -2,7 +2,9 @@
 
 #include "location/PlaceBoxes.h"
 #include "output/Chart.h"
+#include "output/ChartYear.h"
 #include "platform/Widgets.h"
+#include "thermal/UnitReporteSumaT.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -12,6 +14,31 @@
 
 namespace verdeval {
 
+namespace {
+
+// The four rows of degree-days: the prefix of their cells and the series that draws them.
+struct Fila {
+    const char *prefix;
+    SumaTemperatura::Meses SumaTemperatura::Valores::*valores;
+};
+const Fila kFilas[] = {
+    {"EEP", &SumaTemperatura::Valores::GDb},
+    {"EDP", &SumaTemperatura::Valores::GD0},
+    {"EAL", &SumaTemperatura::Valores::GD10},
+    {"EDAL", &SumaTemperatura::Valores::GD15},
+};
+
+// The four lines of a chart from the held values, one series per row: Series1 to Series4 on
+// the screen, Series5 to Series8 on the report.
+void dibujar(Chart &chart, int primeraSerie, const QString &estacion, const SumaTemperatura::Valores &v)
+{
+    chartYear::setTitle(chart, estacion);
+    for (int k = 0; k < 4; ++k)
+        chartYear::fill(*chart.series(QStringLiteral("Series%1").arg(primeraSerie + k)), v.*kFilas[k].valores);
+}
+
+} // namespace
+
 TFST::TFST(ScreenHost &host) : ModuleScreen(host, "TFST", QStringLiteral("Suma de temperatura"))
 {
 }
@@ -19,7 +46,6 @@ TFST::TFST(ScreenHost &host) : ModuleScreen(host, "TFST", QStringLiteral("Suma d
 void TFST::build()
 {
     addTopRow(QStringLiteral("Localidad:"));
-    body()->addSpacing(4);
 
     const int titleWidth = 230;
     auto *inputs = new kit::MonthTable(QStringLiteral("Panel1"), kit::monthsJanDec, QString(), titleWidth, this);
@@ -37,30 +63,19 @@ void TFST::build()
     base->addWidget(etb);
     base->addStretch(1);
     body()->addLayout(base);
-    body()->addSpacing(6);
 
     // Degree-days per month; each row's annual sum has a label of its own that is not shown.
-    body()->addWidget(kit::heading(QStringLiteral("Resultados Suma de Tempertura"), 15, this));
+    body()->addWidget(kit::heading(QStringLiteral("Resultados Suma de Temperatura"), 13, this));
     auto *results = new kit::MonthTable(QStringLiteral("Panel2"), kit::monthsJanDec, QString(), titleWidth, this);
-    const struct {
-        const char *caption;
-        const char *prefix;
-        const char *annual;
-    } rows[] = {
-        {"Grados Día (Grados días/tb)", "EEP", "EEPT"},
-        {"Gd sobre 0°C", "EDP", "EDPT"},
-        {"Gd sobre 10°C", "EAL", "EALT"},
-        {"Gd sobre 15°C", "EDAL", "EDALT"},
-    };
-    for (const auto &r : rows) {
-        results->addCellRow(QString::fromUtf8(r.caption), QString::fromLatin1(r.prefix), 12);
-        QLabel *sum = kit::cell(QString::fromLatin1(r.annual), results);
-        sum->hide();
+    const char *captions[] = {"Grados Día (Grados días/tb)", "Gd sobre 0°C", "Gd sobre 10°C", "Gd sobre 15°C"};
+    for (int k = 0; k < 4; ++k) {
+        const QString prefix = QString::fromLatin1(kFilas[k].prefix);
+        results->addCellRow(QString::fromUtf8(captions[k]), prefix, 12);
+        kit::cell(prefix + QLatin1Char('T'), results)->hide();
     }
     body()->addWidget(results);
-    body()->addSpacing(4);
 
-    // The two seasonal sums over the chosen base.
+    // The two seasonal sums over the chosen base, and the report beside them.
     auto *seasons = new QGridLayout();
     seasons->setHorizontalSpacing(6);
     seasons->setVerticalSpacing(3);
@@ -79,29 +94,32 @@ void TFST::build()
         seasons->addWidget(value, r, 1);
         ++r;
     }
-    seasons->addWidget(kit::button(QStringLiteral("BImprimir"), QStringLiteral("Imprimir Informe"), this), 0, 3, 2, 1,
-                       Qt::AlignVCenter);
+    auto *imprimir = kit::button(QStringLiteral("BImprimir"), QStringLiteral("Imprimir Informe"), this);
+    seasons->addWidget(imprimir, 0, 3, 2, 1, Qt::AlignVCenter);
     seasons->setColumnMinimumWidth(2, 30);
     seasons->setColumnStretch(4, 1);
     body()->addLayout(seasons);
 
-    auto *chart = new Chart(QStringLiteral("Chart1"), this);
-    chart->setMinimumHeight(260);
-    chart->setTitleVisible(false);
-    chart->setLegend(Chart::Legend::Below);
-    chart->setBottomAxisMonthSlots();
-    chart->bottomAxis().title = QStringLiteral("Meses del año");
-    chart->leftAxis().title = QStringLiteral("Grados día");
-    chart->leftAxis().increment = 10;
-    chart->addLine(QStringLiteral("Series1"), QStringLiteral("Grados Días"), Qt::red);
-    chart->addLine(QStringLiteral("Series2"), QStringLiteral("Gd sobre 0º"), kit::green);
-    chart->addLine(QStringLiteral("Series3"), QStringLiteral("Gd sobre 10º"), kit::olive);
-    chart->addLine(QStringLiteral("Series4"), QStringLiteral("Gd sobre 15 º"), Qt::blue);
-    for (ChartSeries *s : chart->allSeries()) {
+    m_chart = new Chart(QStringLiteral("Chart1"), this);
+    m_chart->setMinimumHeight(180);
+    m_chart->setTitleVisible(false);
+    m_chart->setLegend(Chart::Legend::Below);
+    m_chart->setBottomAxisMonthSlots();
+    m_chart->bottomAxis().title = QStringLiteral("Meses del año");
+    m_chart->leftAxis().title = QStringLiteral("Grados día");
+    m_chart->leftAxis().increment = 10;
+    m_chart->addLine(QStringLiteral("Series1"), QStringLiteral("Grados Días"), Qt::red);
+    m_chart->addLine(QStringLiteral("Series2"), QStringLiteral("Gd sobre 0º"), kit::green);
+    m_chart->addLine(QStringLiteral("Series3"), QStringLiteral("Gd sobre 10º"), kit::olive);
+    m_chart->addLine(QStringLiteral("Series4"), QStringLiteral("Gd sobre 15 º"), Qt::blue);
+    for (ChartSeries *s : m_chart->allSeries()) {
         s->setMarksVisible(false);
         s->setPointMarkers(true, 4);
     }
-    body()->addWidget(chart, 1);
+    body()->addWidget(m_chart, 1);
+
+    onClick(control(QStringLiteral("BCalcular")), &TFST::BCalcularClick);
+    onClick(imprimir, &TFST::BImprimirClick);
 }
 
 void TFST::receive(const TDatosLocalidad &place)
@@ -109,6 +127,41 @@ void TFST::receive(const TDatosLocalidad &place)
     placeBoxes::fillStation(*this, place);
     placeBoxes::fillMonths(*this, QStringLiteral("ET"), place.T);
     setText(QStringLiteral("ETT"), place.ETT);
+}
+
+void TFST::OnActivate()
+{
+    for (const Fila &f : kFilas) {
+        const QString prefix = QString::fromLatin1(f.prefix);
+        for (int k = 1; k <= 12; ++k)
+            setText(prefix, k, QString());
+        setText(prefix + QLatin1Char('T'), QString());
+    }
+    setText(QStringLiteral("EHFT"), QString());
+    setText(QStringLiteral("EHFC"), QString());
+}
+
+void TFST::BCalcularClick()
+{
+    const SumaTemperatura::Entrada entrada{text(QStringLiteral("EGrados")), text(QStringLiteral("EMinutos")),
+                                           text(QStringLiteral("EHemisferio")), texts(QStringLiteral("ET")),
+                                           text(QStringLiteral("ETB"))};
+    SumaTemperatura::calcular(entrada, m_valores, output());
+    dibujar(*m_chart, 1, text(QStringLiteral("EEstacion")), m_valores);
+}
+
+void TFST::BImprimirClick()
+{
+    llenarInforme();
+    peer<TForm6>().Preview(this);
+}
+
+void TFST::llenarInforme()
+{
+    TForm6 &reporte = peer<TForm6>();
+    for (const Fila &f : kFilas)
+        reporte.copyTexts(*this, QString::fromLatin1(f.prefix), 12);
+    dibujar(reporte.QRChart1(), 5, text(QStringLiteral("EEstacion")), m_valores);
 }
 
 } // namespace verdeval

@@ -93,7 +93,7 @@ void TestThermalScreens::texts_data()
     QTest::newRow("chill report minima") << "TForm8" << "" << "Temperatura Mínima Media";
     QTest::newRow("sums base") << "TFST" << "" << "Temperatura base en °C";
     QTest::newRow("sums base initial") << "TFST" << "ETB" << "7";
-    QTest::newRow("sums results") << "TFST" << "" << "Resultados Suma de Tempertura";
+    QTest::newRow("sums results") << "TFST" << "" << "Resultados Suma de Temperatura";
     QTest::newRow("sums base row") << "TFST" << "" << "Grados Día (Grados días/tb)";
     QTest::newRow("sums 15 row") << "TFST" << "" << "Gd sobre 15°C";
     QTest::newRow("sums winter-spring")
