@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "PdfText.h"
 #include "TestApp.h"
 #include "app/Unit1.h"
@@ -17,19 +18,6 @@ namespace {
 
 const QString kT = QStringLiteral("1 2 3 4 5 6 7 8 9 10 11 12");
 const QString kPP = QStringLiteral("10 20 30 40 50 60 70 80 90 100 110 120");
-
-// Presses a button or clickable label as the user does; false when the screen has none.
-bool press(Screen &screen, const QString &name)
-{
-    QWidget *w = screen.control(name);
-    if (auto *b = qobject_cast<QAbstractButton *>(w))
-        b->click();
-    else if (auto *l = qobject_cast<kit::ClickLabel *>(w))
-        emit l->clicked();
-    else
-        return false;
-    return true;
-}
 
 // The points of a series as drawn, "label:y" joined by blanks.
 QString puntos(const ChartSeries *s)
@@ -64,7 +52,7 @@ struct PantallaClimatograma {
         place.PP.assign(kPP.split(QLatin1Char(' ')));
         app->FIndice().setPlace(place);
         app->FIndice().present();
-        QVERIFY(press(app->FIndice(), QStringLiteral("Label16")));
+        QVERIFY(test::click(app->FIndice(), QStringLiteral("Label16")));
     }
     QStringList dialogs() const
     {
@@ -85,7 +73,7 @@ class TestClimatograma : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support )"))); }
+    void init() { verdeval::test::failOnQtWarnings(); }
     void openingDrawsJulyToJune();
     void conversionErrorKeepsThePoints();
     void reportTableAndChart();
@@ -115,7 +103,7 @@ void TestClimatograma::openingDrawsJulyToJune()
     // "Recalcular Datos" brings edited boxes to the chart.
     c.screen.setText(QStringLiteral("ET1"), QStringLiteral("-3.5"));
     c.screen.setText(QStringLiteral("EPP12"), QStringLiteral("0"));
-    QVERIFY(press(c.screen, QStringLiteral("Button1")));
+    QVERIFY(test::click(c.screen, QStringLiteral("Button1")));
     QCOMPARE(puntos(c.screen.Chart1().series(QStringLiteral("Series2"))).section(' ', 6, 6), "Ene:-3.5");
     QCOMPARE(puntos(c.screen.Chart1().series(QStringLiteral("Series1"))).section(' ', 5, 5), "Dic:0");
 }
@@ -126,7 +114,7 @@ void TestClimatograma::conversionErrorKeepsThePoints()
     c.screen.setText(QStringLiteral("EEstacion"), QStringLiteral("Tandil"));
     test::fillRow(c.screen, QStringLiteral("ET"), QStringLiteral("21 22 23 24 25 26 27 28 29 30 31 32"));
     c.screen.setText(QStringLiteral("EPP5"), QString());
-    QVERIFY(press(c.screen, QStringLiteral("Button1")));
+    QVERIFY(test::click(c.screen, QStringLiteral("Button1")));
     const QString error = "Verdeval | '' is not a valid floating point value. | OK";
     QCOMPARE(c.dialogs(), QStringList{error});
     QCOMPARE(grafico(c.screen.Chart1()), kDibujado);
@@ -137,12 +125,12 @@ void TestClimatograma::conversionErrorKeepsThePoints()
     QCOMPARE(c.screen.valores().PP[4], 50.0);
 
     // Again at every refresh until the box is corrected; the same on the next opening.
-    QVERIFY(press(c.screen, QStringLiteral("Button1")));
-    QVERIFY(press(c.screen, QStringLiteral("BVolverAlIndice")));
+    QVERIFY(test::click(c.screen, QStringLiteral("Button1")));
+    QVERIFY(test::click(c.screen, QStringLiteral("BVolverAlIndice")));
     c.screen.present();
     QCOMPARE(c.dialogs(), (QStringList{error, error, error}));
     c.screen.setText(QStringLiteral("EPP5"), QStringLiteral("55"));
-    QVERIFY(press(c.screen, QStringLiteral("Button1")));
+    QVERIFY(test::click(c.screen, QStringLiteral("Button1")));
     QCOMPARE(c.dialogs().size(), 3);
     QCOMPARE(c.screen.Chart1().titleLines(), QStringList{"Tandil"});
     QCOMPARE(puntos(c.screen.Chart1().series(QStringLiteral("Series1"))).section(' ', 10, 10), "May:55");
@@ -169,11 +157,11 @@ void TestClimatograma::reportTableAndChart()
     // An edit printed at once shows in the table and not in the chart; closing the preview
     // refreshes the screen, and from then on both agree.
     c.screen.setText(QStringLiteral("ET3"), QStringLiteral("30"));
-    QVERIFY(press(c.screen, QStringLiteral("BImprimir")));
+    QVERIFY(test::click(c.screen, QStringLiteral("BImprimir")));
     QCOMPARE(puntos(c.screen.Chart1().series(QStringLiteral("Series2"))).section(' ', 8, 8), "Mar:30");
     c.screen.setText(QStringLiteral("ET3"), QStringLiteral("31"));
-    QVERIFY(press(c.screen, QStringLiteral("Button1")));
-    QVERIFY(press(c.screen, QStringLiteral("BImprimir")));
+    QVERIFY(test::click(c.screen, QStringLiteral("Button1")));
+    QVERIFY(test::click(c.screen, QStringLiteral("BImprimir")));
 
     const QString precipitacion = "Precipitación " + kPP;
     QCOMPARE(printed, (QStringList{precipitacion + " / Temperatura 1 2 30 4 5 6 7 8 9 10 11 12",

@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "PdfText.h"
 #include "TestApp.h"
 #include "app/Unit1.h"
@@ -25,19 +26,6 @@ const QString kSobreCero = QStringLiteral("341 336 403 420 465 480 527 558 570 6
 const QString kSobreDiez = QStringLiteral("31 56 93 120 155 180 217 248 270 310 330 372");
 const QString kSobreQuince = QStringLiteral("0 0 0 0 0 30 62 93 120 155 180 217");
 const QStringList kPrefijos{"EEP", "EDP", "EAL", "EDAL"};
-
-// Presses a button or clickable label as the user does; false when the screen has none.
-bool press(Screen &screen, const QString &name)
-{
-    QWidget *w = screen.control(name);
-    if (auto *b = qobject_cast<QAbstractButton *>(w))
-        b->click();
-    else if (auto *l = qobject_cast<kit::ClickLabel *>(w))
-        emit l->clicked();
-    else
-        return false;
-    return true;
-}
 
 // The points of a series as drawn, "label:y" joined by blanks.
 QString puntos(const ChartSeries *s)
@@ -106,7 +94,7 @@ class TestSumaTemp : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support )"))); }
+    void init() { verdeval::test::failOnQtWarnings(); }
     void calculatesAndDraws();
     void failures_data();
     void failures();
@@ -120,7 +108,7 @@ void TestSumaTemp::calculatesAndDraws()
 {
     PantallaST s;
     QCOMPARE(s.screen.text(QStringLiteral("ETB")), "7");
-    QVERIFY(press(s.screen, QStringLiteral("BCalcular")));
+    QVERIFY(test::click(s.screen, QStringLiteral("BCalcular")));
     QCOMPARE(s.app.dialogs->shown.size(), 0);
     QCOMPARE(s.results(), kResultados);
     QCOMPARE(s.lines(), kLineas);
@@ -156,11 +144,11 @@ void TestSumaTemp::failures()
     QFETCH(QString, dialog);
     QFETCH(bool, recalculated);
     PantallaST s;
-    QVERIFY(press(s.screen, QStringLiteral("BCalcular")));
+    QVERIFY(test::click(s.screen, QStringLiteral("BCalcular")));
     s.screen.setText(QStringLiteral("EEstacion"), QStringLiteral("Tandil"));
     test::fillRow(s.screen, QStringLiteral("ET"), QStringLiteral("0 0 0 0 0 0 0 0 0 0 0 0"));
     s.screen.setText(box, text);
-    QVERIFY(press(s.screen, QStringLiteral("BCalcular")));
+    QVERIFY(test::click(s.screen, QStringLiteral("BCalcular")));
     QStringList shown;
     for (const test::ShownDialog &d : s.app.dialogs->shown)
         shown << d.describe();
@@ -182,16 +170,16 @@ void TestSumaTemp::activationEmptiesTheRowsOnly()
 {
     PantallaST s;
     s.screen.setText(QStringLiteral("ETB"), QStringLiteral("7.0"));
-    QVERIFY(press(s.screen, QStringLiteral("BCalcular")));
+    QVERIFY(test::click(s.screen, QStringLiteral("BCalcular")));
 
     // Closing the preview activates the screen again: the rows are emptied, the chart stays,
     // so a second report has empty cells under a full chart.
-    QVERIFY(press(s.screen, QStringLiteral("BImprimir")));
+    QVERIFY(test::click(s.screen, QStringLiteral("BImprimir")));
     TForm6 &report = s.app->Form6();
     QCOMPARE(test::row(report, QStringLiteral("EDAL")), kSobreQuince);
     QCOMPARE(s.results(), kVacios);
     QCOMPARE(s.lines(), kLineas);
-    QVERIFY(press(s.screen, QStringLiteral("BImprimir")));
+    QVERIFY(test::click(s.screen, QStringLiteral("BImprimir")));
     QCOMPARE(test::row(report, QStringLiteral("EDAL")), QString(11, QLatin1Char(' ')));
     QCOMPARE(puntos(report.QRChart1().series(QStringLiteral("Series8"))), julioAJunio(kSobreQuince));
 
@@ -201,9 +189,9 @@ void TestSumaTemp::activationEmptiesTheRowsOnly()
     test::setPlace(place, QStringLiteral("Bariloche|41|9|S|71|10|836"));
     place.T.assign(QStringLiteral("15 14.6 12.1 8.4 5.3 2.8 2.1 3.2 5.3 8.2 11.1 13.7").split(QLatin1Char(' ')));
     index.setPlace(place);
-    QVERIFY(press(s.screen, QStringLiteral("BCalcular")));
-    QVERIFY(press(s.screen, QStringLiteral("BVolverAlIndice")));
-    QVERIFY(press(index, QStringLiteral("Label5")));
+    QVERIFY(test::click(s.screen, QStringLiteral("BCalcular")));
+    QVERIFY(test::click(s.screen, QStringLiteral("BVolverAlIndice")));
+    QVERIFY(test::click(index, QStringLiteral("Label5")));
     QVERIFY(s.screen.isVisible());
     QCOMPARE(test::row(s.screen, QStringLiteral("ET")), "15 14.6 12.1 8.4 5.3 2.8 2.1 3.2 5.3 8.2 11.1 13.7");
     QCOMPARE(s.screen.text(QStringLiteral("ETB")), "7.0");
@@ -230,8 +218,8 @@ void TestSumaTemp::report()
         printed << (test::pdfLines(path).contains(QStringLiteral("Azul")) ? "station shown" : "no station");
         QCOMPARE(test::pdfImageCount(path), 0);
     };
-    QVERIFY(press(s.screen, QStringLiteral("BCalcular")));
-    QVERIFY(press(s.screen, QStringLiteral("BImprimir")));
+    QVERIFY(test::click(s.screen, QStringLiteral("BCalcular")));
+    QVERIFY(test::click(s.screen, QStringLiteral("BImprimir")));
     QCOMPARE(printed, (QStringList{"Resultados Suma de Temperatura", "Ene Feb Mar Abr May Jun Jul Ago Sep Oct Nov Dic",
                                    "Grados Días " + kSobreSiete, "Gd sobre 0º " + kSobreCero,
                                    "Gd sobre 10º " + kSobreDiez, "Gd sobre 15º " + kSobreQuince, "station shown"}));
@@ -255,7 +243,7 @@ void TestSumaTemp::fitsWithoutScrolling()
 {
     QFETCH(QSize, size);
     PantallaST s;
-    QVERIFY(press(s.screen, QStringLiteral("BCalcular")));
+    QVERIFY(test::click(s.screen, QStringLiteral("BCalcular")));
     s.screen.setWindowState(Qt::WindowNoState);
     s.screen.resize(size);
     QApplication::processEvents();

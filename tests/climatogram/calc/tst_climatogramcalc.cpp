@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "climatogram/calc/Climatograma.h"
 #include "platform/core/Errors.h"
 #include "platform/core/NumberText.h"
@@ -25,6 +26,7 @@ class TestClimatogramCalc : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { verdeval::test::failOnQtWarnings(); }
     void reading_data();
     void reading();
 };

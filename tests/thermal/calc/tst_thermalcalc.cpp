@@ -1,3 +1,4 @@
+#include "QtWarnings.h"
 #include "platform/core/CalcOutput.h"
 #include "platform/core/Errors.h"
 #include "platform/core/NumberText.h"
@@ -92,6 +93,7 @@ class TestThermalCalc : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { verdeval::test::failOnQtWarnings(); }
     // Chill hours.
     void chillWorkedExample();
     void chillJuly_data();
