@@ -30,19 +30,6 @@ using namespace verdeval::bench;
 
 namespace {
 
-// Answers every dialog at once; a preview does nothing.
-// Keeps the cells as a tool without a screen would.
-class Cells : public CalcOutput
-{
-public:
-    void cell(const QString &name, const QString &text) override { m_last = name + text; }
-    void atencion(const QString &) override {}
-    void hemisphere(const QString &) override {}
-
-private:
-    QString m_last;
-};
-
 QStringList twelve(const char *values) { return QString::fromLatin1(values).split(QLatin1Char(' ')); }
 
 } // namespace
@@ -72,7 +59,7 @@ int main(int argc, char **argv)
     e.albedo = QStringLiteral("23");
 
     Evapotranspiracion::Estado estado;
-    Cells cells;
+    CellSink cells;
     int reached = 0;
     report("Calculation, four methods, texts to cells (no screen)",
            1000 * medianMs(20000, [&] { reached = Evapotranspiracion::calcular(e, estado, cells); }), 50, "µs");

@@ -6,6 +6,7 @@
 // Goals: under 20 µs for a calculation alone, under 5 ms for "&Calcular" or a refresh with its
 // chart painted, under 150 ms for a report page.
 //   build/bench/bench_thermal
+#include "BenchSupport.h"
 #include "app/VerdevalApp.h"
 #include "climatogram/UnitClimatograma.h"
 #include "climatogram/UnitReporteClimatograma.h"
@@ -32,45 +33,9 @@
 #include <vector>
 
 using namespace verdeval;
+using namespace verdeval::bench;
 
 namespace {
-
-// Takes the cells as a program without a screen would, keeping only the last text.
-class Sink : public CalcOutput
-{
-public:
-    void cell(const QString &, const QString &text) override { m_last = text; }
-    void atencion(const QString &) override {}
-    void hemisphere(const QString &) override {}
-
-private:
-    QString m_last;
-};
-
-// Median of `runs` samples, each the mean of `batch` repetitions, in milliseconds.
-double medianMs(int runs, const std::function<void()> &action, int batch = 1)
-{
-    std::vector<double> ms;
-    QElapsedTimer timer;
-    for (int k = 0; k < runs; ++k) {
-        timer.start();
-        for (int b = 0; b < batch; ++b)
-            action();
-        ms.push_back(timer.nsecsElapsed() / 1e6 / batch);
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
-}
-
-void click(Screen &screen, const char *name)
-{
-    static_cast<QAbstractButton *>(screen.control(QString::fromLatin1(name)))->click();
-}
-
-void report(const char *what, double ms, double goal)
-{
-    std::printf("%-72s %9.4f ms   (goal < %g ms) %s\n", what, ms, goal, ms < goal ? "ok" : "OVER");
-}
 
 // The place's boxes, then the screen shown (the climatogram draws itself on showing).
 void show(Screen &screen, const QStringList &prefixes, const QList<QStringList> &rows)
@@ -84,13 +49,6 @@ void show(Screen &screen, const QStringList &prefixes, const QList<QStringList> 
             screen.setText(prefixes.at(r), k, rows.at(r).at(k - 1));
     screen.resize(1366, 768);
     screen.show();
-}
-
-void paintChart(Chart &chart)
-{
-    QImage image(chart.size(), QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&image);
-    chart.paint(painter, QRectF(QPointF(0, 0), QSizeF(chart.size())));
 }
 
 } // namespace
@@ -112,7 +70,7 @@ int main(int argc, char **argv)
         QStringLiteral("103.8 101.6 113.9 90.6 55.7 37.1 40.8 59.2 67.5 92.0 97.9 75.4").split(' ');
 
     // The calculations alone.
-    Sink sink;
+    CellSink sink;
     const HorasFrio::Entrada frio{"36", "45", "S", minimas};
     HorasFrio::Valores valoresFrio;
     const SumaTemperatura::Entrada suma{"36", "45", "S", temperaturas, "7"};
@@ -122,11 +80,11 @@ int main(int argc, char **argv)
     const int runs = 300;
     const int batch = 200;
     report("Horas de frío: calculation alone (texts to cells)",
-           medianMs(runs, [&] { HorasFrio::calcular(frio, valoresFrio, sink); }, batch), 0.020);
+           1000 * medianMsBatched(runs, batch, [&] { HorasFrio::calcular(frio, valoresFrio, sink); }), 20, "µs");
     report("Suma de temperatura: calculation alone (texts to cells)",
-           medianMs(runs, [&] { SumaTemperatura::calcular(suma, valoresSuma, sink); }, batch), 0.020);
+           1000 * medianMsBatched(runs, batch, [&] { SumaTemperatura::calcular(suma, valoresSuma, sink); }), 20, "µs");
     report("Climatograma: reading alone (texts to held values)",
-           medianMs(runs, [&] { Climatograma::leer(clima, valoresClima); }, batch), 0.020);
+           1000 * medianMsBatched(runs, batch, [&] { Climatograma::leer(clima, valoresClima); }), 20, "µs");
 
     // The screens.
     TFHF &hf = app.FHF();

@@ -50,6 +50,20 @@ double medianMs(int runs, const std::function<void()> &action, const std::functi
     return ms[ms.size() / 2];
 }
 
+double medianMsBatched(int runs, int batch, const std::function<void()> &action)
+{
+    std::vector<double> ms;
+    QElapsedTimer timer;
+    for (int k = 0; k < runs; ++k) {
+        timer.start();
+        for (int b = 0; b < batch; ++b)
+            action();
+        ms.push_back(timer.nsecsElapsed() / 1e6 / batch);
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms[ms.size() / 2];
+}
+
 void click(Screen &screen, const char *name)
 {
     static_cast<QAbstractButton *>(screen.control(QString::fromLatin1(name)))->click();

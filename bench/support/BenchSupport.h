@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Dialogs.h"
+#include "platform/core/CalcOutput.h"
 
 #include <QString>
 #include <QStringList>
@@ -35,6 +36,21 @@ private:
 // The median time of `runs` runs of the action, in milliseconds; `between` runs after each
 // run, untimed.
 double medianMs(int runs, const std::function<void()> &action, const std::function<void()> &between = {});
+// The same where one run is too short to time alone: each sample is the mean of `batch` runs.
+double medianMsBatched(int runs, int batch, const std::function<void()> &action);
+
+// Takes a calculation's cells as a program without a screen would, keeping nothing but the
+// last text, and ignores its messages.
+class CellSink : public CalcOutput
+{
+public:
+    void cell(const QString &, const QString &text) override { m_last = text; }
+    void atencion(const QString &) override {}
+    void hemisphere(const QString &) override {}
+
+private:
+    QString m_last;
+};
 
 // Clicks a button of a screen by its name.
 void click(Screen &screen, const char *name);

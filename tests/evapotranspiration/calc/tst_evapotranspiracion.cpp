@@ -1,4 +1,5 @@
 #include "QtWarnings.h"
+#include "RecordedCells.h"
 #include "evapotranspiration/calc/Evapotranspiracion.h"
 #include "evapotranspiration/calc/PenmanFAO.h"
 #include "platform/core/CalcOutput.h"
@@ -15,40 +16,7 @@ using Evapotranspiracion::Meses;
 
 namespace {
 
-// What a calculation showed: the cells in the order written, and its messages.
-struct Registro : CalcOutput {
-    QStringList nombres;
-    QMap<QString, QString> celdas;
-    QStringList mensajes;
-    void cell(const QString &name, const QString &text) override
-    {
-        nombres << name;
-        celdas[name] = text;
-    }
-    void atencion(const QString &text) override { mensajes << QStringLiteral("ATENCIÓN: ") + text; }
-    void hemisphere(const QString &text) override { mensajes << text; }
-
-    // A result row as the screen shows it: "142 110 ... 127 | 843".
-    QString fila(const QString &prefijo, const QString &total) const
-    {
-        QStringList meses;
-        for (int m = 1; m <= 12; ++m)
-            meses << celdas.value(prefijo + QString::number(m));
-        return meses.join(QLatin1Char(' ')) + QStringLiteral(" | ") + celdas.value(total);
-    }
-    // The rows written, in order, each named once: "ETTTh ETTTv ETTh ETTv".
-    QString filas() const
-    {
-        QStringList out;
-        for (QString n : nombres) {
-            while (n.back().isDigit())
-                n.chop(1);
-            if (!out.contains(n))
-                out << n;
-        }
-        return out.join(QLatin1Char(' '));
-    }
-};
+using Registro = test::RecordedCells;
 
 QStringList textos(const QString &fila) { return fila.split(QLatin1Char(' ')); }
 QStringList doce(const QString &valor) { return QStringList(12, valor); }
@@ -228,11 +196,11 @@ void TestEvapotranspiracion::workedExample()
     Estado estado;
     Registro out;
     QCOMPARE(Evapotranspiracion::calcular(ejemplo(), estado, out), 4);
-    QCOMPARE(out.mensajes, QStringList());
-    QCOMPARE(out.fila(prefix, total), row);
+    QCOMPARE(out.messages, QStringList());
+    QCOMPARE(out.row(prefix, total), row);
     // The totals first, then the months, method by method.
-    QCOMPARE(out.filas(), QString("ETTTh ETTTv ETTH ETTPM ETTh ETTv ETH ETPM"));
-    QCOMPARE(out.nombres.size(), 52);
+    QCOMPARE(out.rows(), QString("ETTTh ETTTv ETTH ETTPM ETTh ETTv ETH ETPM"));
+    QCOMPARE(out.order.size(), 52);
     QCOMPARE(estado.latitud, -(34 + 35 / 60.0));
 }
 
@@ -301,8 +269,8 @@ void TestEvapotranspiracion::gates()
     cambiar(e, changes);
     Registro out;
     QCOMPARE(Evapotranspiracion::calcular(e, estado, out), reached);
-    QCOMPARE(out.filas(), rows);
-    QCOMPARE(out.mensajes, QStringList());
+    QCOMPARE(out.rows(), rows);
+    QCOMPARE(out.messages, QStringList());
     for (int k = 0; k < Evapotranspiracion::cantidadMetodos; ++k) {
         const TResultadosETP::Metodo &m = estado.resultados.metodos[k];
         QVERIFY(m.alcanzado);
@@ -368,7 +336,7 @@ void TestEvapotranspiracion::failures()
     }
     QCOMPARE(raised, message);
     QCOMPARE(named, field);
-    QCOMPARE(out.nombres, QStringList());
+    QCOMPARE(out.order, QStringList());
     // No new value is held: neither unrounded months nor a mix of new and old methods.
     QCOMPARE(describir(estado.resultados), antes);
 }
@@ -407,9 +375,9 @@ void TestEvapotranspiracion::hemisphere()
     cambiar(e, "EGrados=10;EMinutos=0;EHemisferio=" + letter);
     Registro out;
     QCOMPARE(Evapotranspiracion::calcular(e, estado, out), 4);
-    QCOMPARE(out.mensajes, QStringList{"En Hemisferio debe colocar N Para el Norte o S para el Sur"});
+    QCOMPARE(out.messages, QStringList{"En Hemisferio debe colocar N Para el Norte o S para el Sur"});
     QCOMPARE(describir(estado.resultados), resultadosEn(sameAs));
-    QCOMPARE(out.nombres.size(), 52);
+    QCOMPARE(out.order.size(), 52);
 }
 
 void TestEvapotranspiracion::halvesToEven_data()
@@ -443,8 +411,8 @@ void TestEvapotranspiracion::monthAtZeroDegrees()
     Estado estado;
     Registro out;
     QCOMPARE(Evapotranspiracion::calcular(e, estado, out), 4);
-    QCOMPARE(out.celdas.value("ETTh7") + " " + out.celdas.value("ETTv7"), QString("0 0"));
-    QVERIFY(out.celdas.value("ETH7").toDouble() > 0);
+    QCOMPARE(out.cells.value("ETTh7") + " " + out.cells.value("ETTv7"), QString("0 0"));
+    QVERIFY(out.cells.value("ETH7").toDouble() > 0);
 }
 
 QTEST_APPLESS_MAIN(TestEvapotranspiracion)

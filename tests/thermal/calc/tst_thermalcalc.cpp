@@ -1,4 +1,5 @@
 #include "QtWarnings.h"
+#include "RecordedCells.h"
 #include "platform/core/CalcOutput.h"
 #include "platform/core/Errors.h"
 #include "platform/core/NumberText.h"
@@ -15,37 +16,7 @@ namespace {
 // The minima of the worked example, January to December.
 const QString kMinimas = QStringLiteral("14 14 12 9 2 1 3 2 2 9 12 16");
 
-// What a calculation shows: the cells in the order written, and the messages.
-struct Registro : CalcOutput {
-    QStringList orden;
-    QHash<QString, QString> celdas;
-    QStringList mensajes;
-
-    void cell(const QString &name, const QString &text) override
-    {
-        orden << name;
-        celdas[name] = text;
-    }
-    void atencion(const QString &text) override { mensajes << QStringLiteral("ATENCIÓN: ") + text; }
-    void hemisphere(const QString &text) override { mensajes << text; }
-
-    // The named cells as written, "name=text" joined by blanks, in the order written.
-    QString escrito() const
-    {
-        QStringList out;
-        for (const QString &name : orden)
-            out << name + QLatin1Char('=') + celdas.value(name);
-        return out.join(QLatin1Char(' '));
-    }
-    // prefix1..prefix12 as the row reads, then " | " and the annual cell.
-    QString fila(const QString &prefix) const
-    {
-        QStringList out;
-        for (int m = 1; m <= 12; ++m)
-            out << celdas.value(prefix + QString::number(m));
-        return out.join(QLatin1Char(' ')) + QStringLiteral(" | ") + celdas.value(prefix + QLatin1Char('T'));
-    }
-};
+using Registro = test::RecordedCells;
 
 // Runs a calculation; the error it raised ("message @ box"), or an empty text.
 template <class Entrada, class Valores>
@@ -116,8 +87,8 @@ void TestThermalCalc::chillWorkedExample()
     HorasFrio::Valores v;
     Registro r;
     QCOMPARE(correr(&HorasFrio::calcular, frio(), v, r), QString());
-    QCOMPARE(r.escrito(), "ETmiT=8.0 EHFT=1473.4 EHFC=1473.4 EHFE=1191.6");
-    QCOMPARE(r.mensajes, QStringList());
+    QCOMPARE(r.written(), "ETmiT=8.0 EHFT=1473.4 EHFC=1473.4 EHFE=1191.6");
+    QCOMPARE(r.messages, QStringList());
     QCOMPARE(v.Ta, 8.0);
     QCOMPARE(v.Tw, 2.0);
     QVERIFY(qAbs(v.HFT - 1473.3512) < 1e-9);
@@ -157,7 +128,7 @@ void TestThermalCalc::chillJuly()
     HorasFrio::Valores v;
     Registro r;
     QCOMPARE(correr(&HorasFrio::calcular, e, v, r), QString());
-    QCOMPARE(r.escrito(), cells);
+    QCOMPARE(r.written(), cells);
     QVERIFY2(qAbs(v.reduccion - reduccion) < 1e-9, qPrintable(QString::number(v.reduccion, 'g', 17)));
     QVERIFY(v.HFE >= 0 && v.HFE <= v.HF1000);
 }
@@ -226,8 +197,8 @@ void TestThermalCalc::chillFailures()
     v.latitud = -12.5;
     Registro r;
     QCOMPARE(correr(&HorasFrio::calcular, e, v, r), error);
-    QCOMPARE(r.mensajes.join(QLatin1Char('|')), messages);
-    QCOMPARE(r.escrito(), cells);
+    QCOMPARE(r.messages.join(QLatin1Char('|')), messages);
+    QCOMPARE(r.written(), cells);
     // A rejected letter keeps the latitude held from before.
     if (!messages.isEmpty())
         QCOMPARE(v.latitud, -12.5);
@@ -238,12 +209,12 @@ void TestThermalCalc::sumsConstantTwenty()
     SumaTemperatura::Valores v;
     Registro r;
     QCOMPARE(correr(&SumaTemperatura::calcular, suma("20", "7"), v, r), QString());
-    QCOMPARE(r.fila("EEP"), "403 364 403 390 403 390 403 403 390 403 390 403 | 4745");
-    QCOMPARE(r.fila("EDP"), "620 560 620 600 620 600 620 620 600 620 600 620 | 7300");
-    QCOMPARE(r.fila("EAL"), "310 280 310 300 310 300 310 310 300 310 300 310 | 3650");
-    QCOMPARE(r.fila("EDAL"), "155 140 155 150 155 150 155 155 150 155 150 155 | 1825");
-    QCOMPARE(r.celdas.value("EHFT"), "2782");
-    QCOMPARE(r.celdas.value("EHFC"), "2366");
+    QCOMPARE(r.row("EEP"), "403 364 403 390 403 390 403 403 390 403 390 403 | 4745");
+    QCOMPARE(r.row("EDP"), "620 560 620 600 620 600 620 620 600 620 600 620 | 7300");
+    QCOMPARE(r.row("EAL"), "310 280 310 300 310 300 310 310 300 310 300 310 | 3650");
+    QCOMPARE(r.row("EDAL"), "155 140 155 150 155 150 155 155 150 155 150 155 | 1825");
+    QCOMPARE(r.cells.value("EHFT"), "2782");
+    QCOMPARE(r.cells.value("EHFC"), "2366");
     // Each row and its annual sum before the next row; the seasonal sums last.
     QStringList orden;
     for (const char *prefix : {"EEP", "EDP", "EAL", "EDAL"}) {
@@ -252,7 +223,7 @@ void TestThermalCalc::sumsConstantTwenty()
         orden << QString::fromLatin1(prefix) + QLatin1Char('T');
     }
     orden << "EHFT" << "EHFC";
-    QCOMPARE(r.orden, orden);
+    QCOMPARE(r.order, orden);
     QCOMPARE(v.invernoPrimaveral, 2782.0);
     QCOMPARE(v.primaveroEstival, 2366.0);
     QCOMPARE(v.GD10[1], 280.0);
@@ -292,9 +263,9 @@ void TestThermalCalc::sumsBases()
     SumaTemperatura::Valores v;
     Registro r;
     QCOMPARE(correr(&SumaTemperatura::calcular, suma(temperaturas, tb), v, r), QString());
-    QCOMPARE(r.fila("EEP"), base);
-    QCOMPARE(r.fila("EDP"), cero);
-    QCOMPARE(r.celdas.value("EHFT") + " | " + r.celdas.value("EHFC"), estaciones);
+    QCOMPARE(r.row("EEP"), base);
+    QCOMPARE(r.row("EDP"), cero);
+    QCOMPARE(r.cells.value("EHFT") + " | " + r.cells.value("EHFC"), estaciones);
 }
 
 void TestThermalCalc::sumsFailures_data()
@@ -332,9 +303,9 @@ void TestThermalCalc::sumsFailures()
     SumaTemperatura::Valores v;
     Registro r;
     QCOMPARE(correr(&SumaTemperatura::calcular, e, v, r), error);
-    QCOMPARE(r.mensajes.join(QLatin1Char('|')), messages);
+    QCOMPARE(r.messages.join(QLatin1Char('|')), messages);
     QStringList written;
-    for (const QString &name : r.orden) {
+    for (const QString &name : r.order) {
         const QString prefix = name.startsWith(QLatin1String("EHF")) ? name : name.left(name.indexOf(QRegularExpression("[0-9T]+$")));
         if (written.isEmpty() || written.last() != prefix)
             written << prefix;

@@ -1,4 +1,5 @@
 #include "QtWarnings.h"
+#include "RecordedCells.h"
 #include "platform/core/CalcOutput.h"
 #include "platform/core/Errors.h"
 #include "platform/core/NumberText.h"
@@ -19,43 +20,7 @@ const QString kP = QStringLiteral("105 110 120 90 80 60 55 60 65 100 95 100");
 
 const QStringList kPrefixes{"EEP", "EDP", "EAL", "EDAL", "EER", "EDE", "EEX"};
 
-// What the calculation shows: the cells in the order written, and the messages.
-struct Registro : CalcOutput {
-    QStringList orden;
-    QHash<QString, QString> celdas;
-    QStringList mensajes;
-
-    void cell(const QString &name, const QString &text) override
-    {
-        orden << name;
-        celdas[name] = text;
-    }
-    void atencion(const QString &text) override { mensajes << QStringLiteral("ATENCIÓN: ") + text; }
-    void hemisphere(const QString &text) override { mensajes << text; }
-
-    // A row as it reads on the screen: the twelve months, then " | annual" when written.
-    QString fila(const QString &prefix) const
-    {
-        QStringList out;
-        for (int m = 1; m <= 12; ++m)
-            out << celdas.value(prefix + QString::number(m));
-        const QString anual = prefix + QLatin1Char('T');
-        return out.join(QLatin1Char(' ')) + (celdas.contains(anual) ? " | " + celdas.value(anual) : QString());
-    }
-    // The rows written, in order, by prefix.
-    QString filas() const
-    {
-        QStringList out;
-        for (const QString &name : orden) {
-            QString prefix = name;
-            while (!prefix.isEmpty() && (prefix.back().isDigit() || prefix.back() == QLatin1Char('T')))
-                prefix.chop(1);
-            if (out.isEmpty() || out.last() != prefix)
-                out << prefix;
-        }
-        return out.join(QLatin1Char(' '));
-    }
-};
+using Registro = test::RecordedCells;
 
 Entrada ejemplo()
 {
@@ -128,21 +93,21 @@ void TestBalanceHidrico::workedExample()
     Valores v;
     Registro r;
     QCOMPARE(correr(ejemplo(), v, r), QString());
-    QCOMPARE(r.mensajes, QStringList());
+    QCOMPARE(r.messages, QStringList());
     QCOMPARE(floatToStrF(v.I, 3), "83.335");
     QCOMPARE(floatToStrF(v.a, 5), "1.83691");
-    QCOMPARE(r.fila("EEP"), "135 108 96 59 41 25 24 32 43 68 93 122 | 845");
-    QCOMPARE(r.fila("EDP"), "-30 2 24 31 39 35 31 28 22 32 2 -22");
-    QCOMPARE(r.fila("EAL"), "154 156 180 200 200 200 200 200 200 200 200 179");
-    QCOMPARE(r.fila("EDAL"), "-25 2 24 20 0 0 0 0 0 0 0 -21");
-    QCOMPARE(r.fila("EER"), "130 108 96 59 41 25 24 32 43 68 93 121 | 839");
-    QCOMPARE(r.fila("EDE"), "5 0 0 0 0 0 0 0 0 0 0 1 | 6");
-    QCOMPARE(r.fila("EEX"), "0 0 0 11 39 35 31 28 22 32 2 0 | 201");
+    QCOMPARE(r.row("EEP"), "135 108 96 59 41 25 24 32 43 68 93 122 | 845");
+    QCOMPARE(r.row("EDP"), "-30 2 24 31 39 35 31 28 22 32 2 -22");
+    QCOMPARE(r.row("EAL"), "154 156 180 200 200 200 200 200 200 200 200 179");
+    QCOMPARE(r.row("EDAL"), "-25 2 24 20 0 0 0 0 0 0 0 -21");
+    QCOMPARE(r.row("EER"), "130 108 96 59 41 25 24 32 43 68 93 121 | 839");
+    QCOMPARE(r.row("EDE"), "5 0 0 0 0 0 0 0 0 0 0 1 | 6");
+    QCOMPARE(r.row("EEX"), "0 0 0 11 39 35 31 28 22 32 2 0 | 201");
     // Each row is written whole, in the order its values are reached; the annual column
     // carries only the four sums.
-    QCOMPARE(r.filas(), "EEP EDP EAL EER EDAL EDE EEX");
+    QCOMPARE(r.rows(), "EEP EDP EAL EER EDAL EDE EEX");
     for (const char *vacia : {"EDPT", "EALT", "EDALT"})
-        QVERIFY(!r.celdas.contains(QString::fromLatin1(vacia)));
+        QVERIFY(!r.cells.contains(QString::fromLatin1(vacia)));
     // The chart values.
     QCOMPARE(v.PM, 100.0);
     QCOMPARE(enteros(v.SC), "150 150 150 150 150 150 150 150 150 150 150 150");
@@ -187,7 +152,7 @@ void TestBalanceHidrico::hemisphere()
         e.minutos = m;
         e.hemisferio = h;
         calcular(e, v, r);
-        return r.fila("EEP");
+        return r.row("EEP");
     };
     const QHash<QString, QString> lugares{{"27°30' S", eep("27", "30", "S")},
                                           {"27°30' N", eep("27", "30", "N")},
@@ -206,8 +171,8 @@ void TestBalanceHidrico::hemisphere()
     e.hemisferio = hemisferio;
     e.grados = grados;
     QCOMPARE(correr(e, v, r), QString());
-    QCOMPARE(r.mensajes, mensaje ? QStringList{"En Hemisferio debe colocar N para el Norte o S para el Sur"} : QStringList());
-    QCOMPARE(r.fila("EEP"), lugares.value(como));
+    QCOMPARE(r.messages, mensaje ? QStringList{"En Hemisferio debe colocar N para el Norte o S para el Sur"} : QStringList());
+    QCOMPARE(r.row("EEP"), lugares.value(como));
 }
 
 void TestBalanceHidrico::monthWithoutEvapotranspiration_data()
@@ -238,7 +203,7 @@ void TestBalanceHidrico::monthWithoutEvapotranspiration()
     QCOMPARE(v.i[mes - 1], 0.0);
     QStringList shown;
     for (const char *prefix : {"EEP", "EDP", "EDAL", "EER", "EDE", "EEX"})
-        shown << r.celdas.value(QString::fromLatin1(prefix) + QString::number(mes));
+        shown << r.cells.value(QString::fromLatin1(prefix) + QString::number(mes));
     QCOMPARE(shown.join(' '), resultado);
     QCOMPARE(v.S[mes - 1], v.anterior[mes - 1]);
     QVERIFY(v.S[mes - 1] < 200 || mes == 7);
@@ -253,12 +218,12 @@ void TestBalanceHidrico::everyMonthWet()
     Valores v;
     Registro r;
     QCOMPARE(correr(e, v, r), QString());
-    QCOMPARE(r.fila("EAL"), "200 200 200 200 200 200 200 200 200 200 200 200");
-    QCOMPARE(r.fila("EDAL"), "0 0 0 0 0 0 0 0 0 0 0 0");
-    QCOMPARE(r.fila("EER"), r.fila("EEP"));
-    QCOMPARE(r.fila("EDE"), "0 0 0 0 0 0 0 0 0 0 0 0 | 0");
-    QCOMPARE(r.fila("EEX").section(" | ", 0, 0), r.fila("EDP"));
-    QCOMPARE(r.fila("EEX").section(" | ", 1), floatToStrF(12 * 150 - v.ETPanual, 0));
+    QCOMPARE(r.row("EAL"), "200 200 200 200 200 200 200 200 200 200 200 200");
+    QCOMPARE(r.row("EDAL"), "0 0 0 0 0 0 0 0 0 0 0 0");
+    QCOMPARE(r.row("EER"), r.row("EEP"));
+    QCOMPARE(r.row("EDE"), "0 0 0 0 0 0 0 0 0 0 0 0 | 0");
+    QCOMPARE(r.row("EEX").section(" | ", 0, 0), r.row("EDP"));
+    QCOMPARE(r.row("EEX").section(" | ", 1), floatToStrF(12 * 150 - v.ETPanual, 0));
     QCOMPARE(enteros(v.SH), enteros(v.EXC));
 }
 
@@ -290,10 +255,10 @@ void TestBalanceHidrico::everyMonthDry()
         QVERIFY(v.S[m] < 1e-20);
         QCOMPARE(v.EXC[m], 0.0);
     }
-    QCOMPARE(r.fila("EDAL"), "0 0 0 0 0 0 0 0 0 0 0 0");
-    QCOMPARE(r.fila("EEX"), "0 0 0 0 0 0 0 0 0 0 0 0 | 0");
-    QCOMPARE(r.fila("EER"), "0 0 0 0 0 0 0 0 0 0 0 0 | 0");
-    QCOMPARE(r.fila("EDE"), r.fila("EEP"));
+    QCOMPARE(r.row("EDAL"), "0 0 0 0 0 0 0 0 0 0 0 0");
+    QCOMPARE(r.row("EEX"), "0 0 0 0 0 0 0 0 0 0 0 0 | 0");
+    QCOMPARE(r.row("EER"), "0 0 0 0 0 0 0 0 0 0 0 0 | 0");
+    QCOMPARE(r.row("EDE"), r.row("EEP"));
 }
 
 void TestBalanceHidrico::capacity_data()
@@ -323,8 +288,8 @@ void TestBalanceHidrico::capacity()
     Valores v;
     Registro r;
     QCOMPARE(correr(e, v, r), error);
-    QCOMPARE(r.filas(), filas);
-    QCOMPARE(r.celdas.contains("EAL1") ? r.fila("EAL") : QString(), almacenaje);
+    QCOMPARE(r.rows(), filas);
+    QCOMPARE(r.cells.contains("EAL1") ? r.row("EAL") : QString(), almacenaje);
     if (error.isEmpty())
         QCOMPARE(v.PM, strToFloat(cc) / 2);
 }
@@ -362,10 +327,10 @@ void TestBalanceHidrico::failures()
     Valores v;
     Registro r;
     QCOMPARE(correr(e, v, r), error);
-    QCOMPARE(r.filas(), filas);
-    QCOMPARE(r.mensajes, QStringList());
+    QCOMPARE(r.rows(), filas);
+    QCOMPARE(r.messages, QStringList());
     // No cell shows anything but a whole number.
-    for (const QString &text : std::as_const(r.celdas))
+    for (const QString &text : std::as_const(r.cells))
         QVERIFY2(QRegularExpression("^-?[0-9]+$").match(text).hasMatch() && text != "-0", qPrintable(text));
 }
 
