@@ -1,6 +1,7 @@
 #include "evapotranspiration/TablaETP.h"
 
 #include "output/Chart.h"
+#include "output/ChartYear.h"
 #include "platform/Screen.h"
 #include "platform/Widgets.h"
 #include "platform/core/NumberText.h"
@@ -39,15 +40,6 @@ void vaciar(Screen &pantalla, bool totales)
     }
 }
 
-void llenarSerie(ChartSeries &serie, const Evapotranspiracion::Meses &valores)
-{
-    serie.Clear();
-    serie.setMarksVisible(false);
-    // kit::monthsJanDec read from July on, then from January.
-    for (int k = 0; k < 12; ++k) {
-        const int mes = (k + 6) % 12;
-        serie.Add(valores[mes], kit::monthsJanDec.at(mes));
-    }
-}
+void llenarSerie(ChartSeries &serie, const Evapotranspiracion::Meses &valores) { chartYear::fill(serie, valores); }
 
 } // namespace verdeval::TablaETP

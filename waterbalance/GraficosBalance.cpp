@@ -1,6 +1,7 @@
 #include "waterbalance/GraficosBalance.h"
 
 #include "output/Chart.h"
+#include "output/ChartYear.h"
 #include "platform/Widgets.h"
 
 namespace verdeval::GraficosBalance {
@@ -17,11 +18,7 @@ void titulo(Chart &chart, const QString &primera, const QString &estacion)
 // Empties the series and adds the twelve months from July to June, each with its label.
 void llenar(Chart &chart, const char *serie, const BalanceHidrico::Meses &valores)
 {
-    ChartSeries *s = chart.series(QString::fromLatin1(serie));
-    s->Clear();
-    s->setMarksVisible(false);
-    for (int k = 0; k < 12; ++k)
-        s->Add(valores[(k + 6) % 12], kit::monthsJulJun.at(k));
+    chartYear::fill(*chart.series(QString::fromLatin1(serie)), valores);
 }
 
 BalanceHidrico::Meses todos(double valor)
