@@ -312,6 +312,20 @@ QList<QLabel *> MonthTable::addCellRow(const QString &title, const QString &pref
     return cells;
 }
 
+QLabel *addCaptionedCell(QGridLayout *grid, int row, int column, const QString &caption, const QString &name,
+                         QWidget *parent, int cellWidth, int captionWidth)
+{
+    QLabel *title = rowTitle(caption, parent);
+    if (captionWidth > 0)
+        title->setMinimumWidth(captionWidth);
+    grid->addWidget(title, row, column);
+    QLabel *value = cell(name, parent);
+    if (cellWidth > 0)
+        value->setMinimumWidth(cellWidth);
+    grid->addWidget(value, row, column + 1);
+    return value;
+}
+
 void addLocationBoxes(QHBoxLayout *row, const QString &stationCaption, QWidget *parent)
 {
     // Compact enough for a 1024 pixel wide window with the captions on one line: the station

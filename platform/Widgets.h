@@ -116,6 +116,11 @@ private:
     QLabel *m_lastTitle = nullptr;
 };
 
+// A single figure with its caption: a row title (bold light green on maroon) and the value
+// cell `name` beside it, at row, column and column + 1 of the grid. Returns the cell.
+QLabel *addCaptionedCell(QGridLayout *grid, int row, int column, const QString &caption, const QString &name,
+                         QWidget *parent, int cellWidth = 0, int captionWidth = 0);
+
 // "Nombre de la Estación:" (or "Localidad:") with EEstacion, then "Latitud:" with
 // "Grados:" EGrados, "Minutos:" EMinutos and "Hemisferio:" EHemisferio.
 void addLocationBoxes(QHBoxLayout *row, const QString &stationCaption, QWidget *parent);

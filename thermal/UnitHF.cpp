@@ -44,13 +44,8 @@ void TFHF::build()
         {"Horas de Frío Efectivas", "EHFE"},
     };
     int r = 0;
-    for (const auto &row : rows) {
-        figures->addWidget(kit::rowTitle(QString::fromUtf8(row.caption), this), r, 1);
-        QLabel *value = kit::cell(QString::fromLatin1(row.name), this);
-        value->setMinimumWidth(110);
-        figures->addWidget(value, r, 2);
-        ++r;
-    }
+    for (const auto &row : rows)
+        kit::addCaptionedCell(figures, r++, 1, QString::fromUtf8(row.caption), QString::fromLatin1(row.name), this, 110);
     figures->setColumnStretch(0, 1);
     figures->setColumnStretch(3, 1);
     body()->addLayout(figures);

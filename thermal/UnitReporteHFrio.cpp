@@ -29,15 +29,11 @@ void TForm8::buildReport()
     auto *figures = new QGridLayout();
     figures->setHorizontalSpacing(3);
     figures->setVerticalSpacing(4);
-    auto addFigure = [this, figures](int row, int column, const QString &caption, const QString &name) {
-        QLabel *title = kit::rowTitle(caption, page());
-        title->setMinimumWidth(kTitleWidth);
-        figures->addWidget(title, row, column);
-        figures->addWidget(kit::cell(name, page()), row, column + 1);
-    };
-    addFigure(0, 0, QStringLiteral("Horas de Frío Totales"), QStringLiteral("EHFT"));
-    addFigure(0, 3, QStringLiteral("Horas de Frío Corregidas"), QStringLiteral("EHFC"));
-    addFigure(1, 0, QStringLiteral("Horas de Frío Efectivas"), QStringLiteral("EHFE"));
+    kit::addCaptionedCell(figures, 0, 0, QStringLiteral("Horas de Frío Totales"), QStringLiteral("EHFT"), page(), 0, kTitleWidth);
+    kit::addCaptionedCell(figures, 0, 3, QStringLiteral("Horas de Frío Corregidas"), QStringLiteral("EHFC"), page(), 0,
+                          kTitleWidth);
+    kit::addCaptionedCell(figures, 1, 0, QStringLiteral("Horas de Frío Efectivas"), QStringLiteral("EHFE"), page(), 0,
+                          kTitleWidth);
     figures->setColumnMinimumWidth(2, 24);
     figures->setColumnStretch(1, 1);
     figures->setColumnStretch(4, 1);

@@ -87,13 +87,8 @@ void TFST::build()
         {"Gd para cultivos de ciclo primavero-estival (Octubre a Marzo) s/T base seleccionada", "EHFC"},
     };
     int r = 0;
-    for (const auto &s : sums) {
-        seasons->addWidget(kit::rowTitle(QString::fromUtf8(s.caption), this), r, 0);
-        QLabel *value = kit::cell(QString::fromLatin1(s.name), this);
-        value->setMinimumWidth(90);
-        seasons->addWidget(value, r, 1);
-        ++r;
-    }
+    for (const auto &s : sums)
+        kit::addCaptionedCell(seasons, r++, 0, QString::fromUtf8(s.caption), QString::fromLatin1(s.name), this, 90);
     auto *imprimir = kit::button(QStringLiteral("BImprimir"), QStringLiteral("Imprimir Informe"), this);
     seasons->addWidget(imprimir, 0, 3, 2, 1, Qt::AlignVCenter);
     seasons->setColumnMinimumWidth(2, 30);
