@@ -5,6 +5,8 @@
 #include "platform/core/Errors.h"
 #include "platform/core/NumberText.h"
 #include "radiation/calc/Calculos.h"
+#include "thermal/calc/HorasFrio.h"
+#include "thermal/calc/SumaTemperatura.h"
 #include "waterbalance/calc/BalanceHidrico.h"
 
 namespace verdeval::batch {
@@ -166,6 +168,66 @@ public:
     }
 };
 
+// The chill hours screen: the minima as its boxes show them with their annual mean, and the
+// three figures, each in the annual column.
+class ChillHours : public BatchModule
+{
+public:
+    QString id() const override { return QStringLiteral("chill"); }
+    QStringList headings() const override { return monthsJanDec + QStringList{QStringLiteral("Anual")}; }
+    QList<RowSpec> rows() const override
+    {
+        auto figure = [](const char *caption, const char *cell) {
+            return RowSpec{QString::fromUtf8(caption), QStringList(12) << QString::fromLatin1(cell)};
+        };
+        return {{QStringLiteral("Temperatura Mínima Media"), named(QStringLiteral("ETmi"), 12) << QStringLiteral("ETmiT")},
+                figure("Horas de Frío Totales", "EHFT"), figure("Horas de Frío Corregidas", "EHFC"),
+                figure("Horas de Frío Efectivas", "EHFE")};
+    }
+    PlaceResult run(const TDatosLocalidad &place, const Options &) const override
+    {
+        return guarded([&](CalcOutput &out) {
+            // The boxes of the minima, as the launcher filled them.
+            for (int m = 1; m <= 12; ++m)
+                out.cell(QStringLiteral("ETmi") + QString::number(m), place.TMi[m]);
+            HorasFrio::Entrada e{place.EGrados, place.EMinutos, place.EHemisferio, place.TMi.list()};
+            HorasFrio::Valores valores;
+            HorasFrio::calcular(e, valores, out);
+        });
+    }
+};
+
+// The temperature sums screen: four rows of degree-days with the annual sums the screen keeps
+// in hidden labels, and the two seasonal sums, in a column of sums.
+class TemperatureSums : public BatchModule
+{
+public:
+    QString id() const override { return QStringLiteral("sums"); }
+    QStringList headings() const override { return monthsJanDec + QStringList{QStringLiteral("Suma")}; }
+    QList<RowSpec> rows() const override
+    {
+        auto row = [](const char *caption, const char *prefix) {
+            return RowSpec{QString::fromUtf8(caption),
+                           named(QString::fromLatin1(prefix), 12) << QString::fromLatin1(prefix) + QLatin1Char('T')};
+        };
+        auto season = [](const char *caption, const char *cell) {
+            return RowSpec{QString::fromUtf8(caption), QStringList(12) << QString::fromLatin1(cell)};
+        };
+        return {row("Grados Día (Grados días/tb)", "EEP"), row("Gd sobre 0°C", "EDP"), row("Gd sobre 10°C", "EAL"),
+                row("Gd sobre 15°C", "EDAL"),
+                season("Gd para cultivos de ciclo inverno-primaveral (Junio a Diciembre) s/T base seleccionada", "EHFT"),
+                season("Gd para cultivos de ciclo primavero-estival (Octubre a Marzo) s/T base seleccionada", "EHFC")};
+    }
+    PlaceResult run(const TDatosLocalidad &place, const Options &options) const override
+    {
+        return guarded([&](CalcOutput &out) {
+            SumaTemperatura::Entrada e{place.EGrados, place.EMinutos, place.EHemisferio, place.T.list(), options.tb};
+            SumaTemperatura::Valores valores;
+            SumaTemperatura::calcular(e, valores, out);
+        });
+    }
+};
+
 } // namespace
 
 std::vector<std::unique_ptr<BatchModule>> allModules()
@@ -175,6 +237,8 @@ std::vector<std::unique_ptr<BatchModule>> allModules()
     out.push_back(std::make_unique<Heliophany>());
     out.push_back(std::make_unique<Evapotranspiration>());
     out.push_back(std::make_unique<WaterBalance>());
+    out.push_back(std::make_unique<ChillHours>());
+    out.push_back(std::make_unique<TemperatureSums>());
     return out;
 }
 

@@ -45,6 +45,8 @@ private:
             {"heliophany", "Label6", "TFHeFo"},
             {"waterbalance", "Label3", "TFBHC"},
             {"etp", "Label2", "TFIngresoInformacion", "Label4"},
+            {"chill", "Label4", "TFHF"},
+            {"sums", "Label5", "TFST"},
         };
         for (const ScreenOf &s : all)
             if (module == QLatin1String(s.module))
@@ -75,6 +77,10 @@ void TestBatch::rowsEqualTheScreen_data()
     QTest::newRow("etp, catalogue (Thornthwaite only)") << "etp" << "CD" << "Buenos Aires" << "Azul" << "";
     QTest::newRow("etp, database (three methods)") << "etp" << "C" << "Buenos Aires" << "Bahía Blanca" << "";
     QTest::newRow("etp, database (Penman-FAO)") << "etp" << "C" << "Buenos Aires" << "Junín" << "EAA=10 EA=23";
+    QTest::newRow("chill hours, catalogue (no minima)") << "chill" << "CD" << "Buenos Aires" << "Azul" << "";
+    QTest::newRow("chill hours, database") << "chill" << "C" << "Córdoba" << "Córdoba Aero" << "";
+    QTest::newRow("temperature sums, catalogue") << "sums" << "CD" << "Chubut" << "Esquel" << "ETB=5";
+    QTest::newRow("temperature sums, database") << "sums" << "C" << "Buenos Aires" << "Junín" << "ETB=7";
     QTest::newRow("water balance, database without January")
         << "waterbalance" << "C" << "Misiones" << "Oberá" << "ECC=200";
 }
@@ -134,6 +140,8 @@ void TestBatch::rowsEqualTheScreen()
             options.anemometerHeight = value;
         else if (box == "EA")
             options.albedo = value;
+        else if (box == "ETB")
+            options.tb = value;
     }
     QVERIFY(click(screen, "BCalcular"));
     SourcePlace place{province, station, index.DatosLocalidad(), QString()};
