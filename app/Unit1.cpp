@@ -147,6 +147,8 @@ void TFIndice::build()
     body()->addWidget(dataNote);
 
     onClick(cerrar, &TFIndice::BCerrarClick);
+    // The first thing to do here is to choose where the data come from.
+    m_source->setFocus();
     connect(m_source, &kit::ChangeCombo::changed, this, [this] { guard([this] { ComboBox3Change(); }); });
     connect(m_provinces, &kit::ChangeCombo::changed, this, [this] { guard([this] { ComboBox2Change(); }); });
     connect(m_stations, &kit::ChangeCombo::changed, this, [this] { guard([this] { combobox1Change(); }); });
