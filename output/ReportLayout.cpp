@@ -1,5 +1,7 @@
 #include "output/ReportLayout.h"
 
+#include "platform/core/Errors.h"
+
 #include "output/Chart.h"
 #include "output/Emblem.h"
 #include "platform/PageLayout.h"
@@ -216,14 +218,20 @@ void ReportLayout::paintPage(QPainter &painter, const QRectF &pageRect)
 
 void ReportLayout::printOn(QPrinter *printer)
 {
-    ensureBuilt();
-    printer->setDocName(m_documentTitle);
-    printer->setPageLayout(reportPageLayout());
-    QPainter painter(printer);
-    if (!painter.isActive())
-        return;
-    paintPage(painter, printer->pageLayout().paintRectPixels(printer->resolution()).translated(
-                           -printer->pageLayout().paintRectPixels(printer->resolution()).topLeft()));
+    // The preview and the printer call this from their own event loop: an error raised while
+    // painting ends with the standard error box here, never escaping into Qt.
+    guard([&] {
+        ensureBuilt();
+        printer->setDocName(m_documentTitle);
+        printer->setPageLayout(reportPageLayout());
+        QPainter painter(printer);
+        if (!painter.isActive())
+            throw CalcError(QStringLiteral("No se pudo imprimir el informe \"%1\": la impresora o el archivo de "
+                                           "destino no están disponibles")
+                                .arg(m_documentTitle));
+        const QRect page = printer->pageLayout().paintRectPixels(printer->resolution());
+        paintPage(painter, page.translated(-page.topLeft()));
+    });
 }
 
 bool ReportLayout::renderToPdf(const QString &path)

@@ -57,6 +57,7 @@ private slots:
     void pdfCarriesTheCaptions_data();
     void pdfCarriesTheCaptions();
     void printerPathPrintsTheSamePage();
+    void printerThatCannotPrintSaysSo();
     void pagesFitTheLetterSheet();
     void secondPreviewWhileOpenDoesNothing();
 
@@ -126,6 +127,23 @@ void TestReportLayout::printerPathPrintsTheSamePage()
     // Widgets painted straight onto a printer become one picture of the page; the report's
     // page reaches the printer as text and lines.
     QCOMPARE(test::pdfImageCount(path), 0);
+}
+
+// A printer that cannot start (here a PDF file in a folder that does not exist) is reported,
+// not taken for a printed page.
+void TestReportLayout::printerThatCannotPrintSaysSo()
+{
+    test::TestApp app;
+    SampleReport report(*app);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(m_dir.filePath(QStringLiteral("no-such-folder/informe.pdf")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("QPainter::begin")));
+    report.printOn(&printer);
+    QCOMPARE(app.dialogs->shown.size(), 1);
+    QCOMPARE(app.dialogs->last().caption, QString("Verdeval"));
+    QVERIFY2(app.dialogs->last().text.startsWith("No se pudo imprimir el informe \"Informe de prueba\""),
+             qPrintable(app.dialogs->last().text));
 }
 
 void TestReportLayout::pagesFitTheLetterSheet()
