@@ -40,17 +40,20 @@ private:
     // Runs `check` on the modal window once it is up, then closes it as a user would.
     static void whenModal(std::function<void(QWidget *)> check, std::function<void(QWidget *)> close)
     {
-        auto poll = std::make_shared<std::function<void()>>();
-        *poll = [=] {
+        // A timer of the application polls until the window is up, then goes away with it
+        // (a self-rescheduling closure would keep itself alive).
+        auto *poll = new QTimer(qApp);
+        poll->setInterval(10);
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, check, close] {
             QWidget *w = QApplication::activeModalWidget();
-            if (!w) {
-                QTimer::singleShot(10, *poll);
+            if (!w)
                 return;
-            }
+            poll->stop();
+            poll->deleteLater();
             check(w);
             close(w);
-        };
-        QTimer::singleShot(10, *poll);
+        });
+        poll->start();
     }
 };
 
