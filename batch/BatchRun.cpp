@@ -5,6 +5,7 @@
 #include "location/calc/Catalogue.h"
 #include "platform/core/Errors.h"
 #include "platform/core/Latitude.h"
+#include "platform/core/Messages.h"
 #include "platform/core/NumberText.h"
 
 #include <QFile>
@@ -17,13 +18,6 @@
 namespace verdeval::batch {
 
 namespace {
-
-QString withFullStop(QString text)
-{
-    if (!text.endsWith(QLatin1Char('.')))
-        text += QLatin1Char('.');
-    return text;
-}
 
 // The signed latitude of the place in decimal degrees, or the empty text where its boxes
 // would not give one.
@@ -129,7 +123,7 @@ QList<SourcePlace> databasePlaces(const QString &path)
             try {
                 loadLocality(db, province, locality, p.place);
             } catch (const CalcError &e) {
-                p.loadError = withFullStop(e.message());
+                p.loadError = msg::standardErrorText(e.message());
             }
             out.append(p);
         }
@@ -308,7 +302,7 @@ int runCommandLine(const QStringList &arguments, QIODevice &out, QIODevice &err)
         try {
             places = databasePlaces(source);
         } catch (const CalcError &e) {
-            return fail(withFullStop(e.message()));
+            return fail(msg::standardErrorText(e.message()));
         }
     }
 

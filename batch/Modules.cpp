@@ -3,6 +3,8 @@
 
 #include "evapotranspiration/calc/Evapotranspiracion.h"
 #include "platform/core/Errors.h"
+#include "platform/core/Messages.h"
+#include "platform/core/Months.h"
 #include "platform/core/NumberText.h"
 #include "radiation/calc/Calculos.h"
 #include "thermal/calc/HorasFrio.h"
@@ -21,8 +23,6 @@ QStringList named(const QString &prefix, int count)
     return out;
 }
 
-const QStringList monthsJanDec{"Ene", "Feb", "Mar", "Abr", "May", "Jun", "Jul", "Ago", "Sep", "Oct", "Nov", "Dic"};
-
 // Runs a calculation as the screen's guarded handler does: an error ends it, and its message
 // is what the standard error box shows.
 template <class Calculation>
@@ -32,10 +32,7 @@ PlaceResult guarded(Calculation calculation)
     try {
         calculation(out);
     } catch (const CalcError &e) {
-        QString text = e.message();
-        if (!text.endsWith(QLatin1Char('.')))
-            text += QLatin1Char('.');
-        out.result.stop = text;
+        out.result.stop = msg::standardErrorText(e.message());
     }
     return out.result;
 }
@@ -92,19 +89,12 @@ public:
     QStringList headings() const override { return monthsJanDec + QStringList{QStringLiteral("Anual")}; }
     QList<RowSpec> rows() const override
     {
-        const struct {
-            const char *caption;
-            const char *prefix;
-            const char *annual;
-        } spec[] = {
-            {"Evapotranspiración Potencial", "EEP", "EEPT"},  {"Precipitación-Evapotranspiración", "EDP", ""},
-            {"Almacenaje", "EAL", ""},                        {"Δ Almacenaje", "EDAL", ""},
-            {"Evapotranspiración Real", "EER", "EERT"},       {"Deficiencia", "EDE", "EDET"},
-            {"Exceso", "EEX", "EEXT"},
-        };
         QList<RowSpec> out;
-        for (const auto &r : spec)
-            out.append({QString::fromUtf8(r.caption), named(QString::fromLatin1(r.prefix), 12) << QString::fromLatin1(r.annual)});
+        for (const BalanceHidrico::Fila &f : BalanceHidrico::filas) {
+            const QString anual = f.prefijo + QLatin1Char('T');
+            out.append({(f.delta ? QStringLiteral("Δ ") : QString()) + f.titulo,
+                        named(f.prefijo, 12) << (BalanceHidrico::anuales.contains(anual) ? anual : QString())});
+        }
         return out;
     }
     PlaceResult run(const TDatosLocalidad &place, const Options &options) const override
@@ -134,13 +124,10 @@ public:
     QStringList headings() const override { return monthsJanDec + QStringList{QStringLiteral("Año")}; }
     QList<RowSpec> rows() const override
     {
-        const char *captions[] = {"ET(Thornthwaite)", "ET(Turc)", "ET(Hargreaves)", "ET(Penman/FAO)"};
         QList<RowSpec> out;
-        for (int m = 0; m < Evapotranspiracion::cantidadMetodos; ++m) {
-            const Evapotranspiracion::Celdas &c = Evapotranspiracion::celdas[m];
-            out.append({QString::fromLatin1(captions[m]),
+        for (const Evapotranspiracion::Celdas &c : Evapotranspiracion::celdas)
+            out.append({QString::fromLatin1(c.rotulo),
                         named(QString::fromLatin1(c.prefijo), 12) << QString::fromLatin1(c.total)});
-        }
         return out;
     }
     PlaceResult run(const TDatosLocalidad &place, const Options &options) const override
@@ -177,12 +164,11 @@ public:
     QStringList headings() const override { return monthsJanDec + QStringList{QStringLiteral("Anual")}; }
     QList<RowSpec> rows() const override
     {
-        auto figure = [](const char *caption, const char *cell) {
-            return RowSpec{QString::fromUtf8(caption), QStringList(12) << QString::fromLatin1(cell)};
-        };
-        return {{QStringLiteral("Temperatura Mínima Media"), named(QStringLiteral("ETmi"), 12) << QStringLiteral("ETmiT")},
-                figure("Horas de Frío Totales", "EHFT"), figure("Horas de Frío Corregidas", "EHFC"),
-                figure("Horas de Frío Efectivas", "EHFE")};
+        QList<RowSpec> out{
+            {QStringLiteral("Temperatura Mínima Media"), named(QStringLiteral("ETmi"), 12) << QStringLiteral("ETmiT")}};
+        for (const HorasFrio::Cifra &c : HorasFrio::cifras)
+            out.append({c.titulo, QStringList(12) << c.celda});
+        return out;
     }
     PlaceResult run(const TDatosLocalidad &place, const Options &) const override
     {
@@ -206,17 +192,12 @@ public:
     QStringList headings() const override { return monthsJanDec + QStringList{QStringLiteral("Suma")}; }
     QList<RowSpec> rows() const override
     {
-        auto row = [](const char *caption, const char *prefix) {
-            return RowSpec{QString::fromUtf8(caption),
-                           named(QString::fromLatin1(prefix), 12) << QString::fromLatin1(prefix) + QLatin1Char('T')};
-        };
-        auto season = [](const char *caption, const char *cell) {
-            return RowSpec{QString::fromUtf8(caption), QStringList(12) << QString::fromLatin1(cell)};
-        };
-        return {row("Grados Día (Grados días/tb)", "EEP"), row("Gd sobre 0°C", "EDP"), row("Gd sobre 10°C", "EAL"),
-                row("Gd sobre 15°C", "EDAL"),
-                season("Gd para cultivos de ciclo inverno-primaveral (Junio a Diciembre) s/T base seleccionada", "EHFT"),
-                season("Gd para cultivos de ciclo primavero-estival (Octubre a Marzo) s/T base seleccionada", "EHFC")};
+        QList<RowSpec> out;
+        for (const SumaTemperatura::Fila &f : SumaTemperatura::filas)
+            out.append({f.titulo, named(f.prefijo, 12) << f.prefijo + QLatin1Char('T')});
+        for (const SumaTemperatura::Cifra &c : SumaTemperatura::estacionales)
+            out.append({c.titulo, QStringList(12) << c.celda});
+        return out;
     }
     PlaceResult run(const TDatosLocalidad &place, const Options &options) const override
     {

@@ -14,7 +14,8 @@ QList<QLabel *> agregarFilas(kit::MonthTable &tabla, const QString &antes)
 {
     QList<QLabel *> out;
     for (int k = 0; k < Evapotranspiracion::cantidadMetodos; ++k) {
-        tabla.addCellRow(antes + rotulos.at(k), QLatin1String(celdas[k].prefijo), 12, QLatin1String(celdas[k].total));
+        tabla.addCellRow(antes + QLatin1String(celdas[k].rotulo), QLatin1String(celdas[k].prefijo), 12,
+                         QLatin1String(celdas[k].total));
         out << tabla.lastTitle();
     }
     return out;

@@ -21,10 +21,6 @@ namespace TablaETP {
 
 inline const QString titulo = QStringLiteral("Resultados de Evapotranspiración Potencial (mm/mes)");
 
-// Row captions, in the order of Evapotranspiracion::Metodo.
-inline const QStringList rotulos{QStringLiteral("ET(Thornthwaite)"), QStringLiteral("ET(Turc)"),
-                                 QStringLiteral("ET(Hargreaves)"), QStringLiteral("ET(Penman/FAO)")};
-
 // Adds the four rows of cells (twelve months and the annual total) to the table, each caption
 // preceded by `antes`; returns the caption labels.
 QList<QLabel *> agregarFilas(kit::MonthTable &tabla, const QString &antes = QString());

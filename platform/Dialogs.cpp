@@ -29,10 +29,8 @@ void Dialogs::reactivate(Screen *from)
 
 void Dialogs::standardError(Screen *from, const QString &message)
 {
-    QString text = message;
-    if (!text.endsWith(QLatin1Char('.')))
-        text += QLatin1Char('.');
-    m_backend->messageBox(from, DialogBackend::Icon::Error, msg::appTitle, text, {QStringLiteral("OK")});
+    m_backend->messageBox(from, DialogBackend::Icon::Error, msg::appTitle, msg::standardErrorText(message),
+                          {QStringLiteral("OK")});
 }
 
 void Dialogs::atencion(Screen *from, const QString &text)

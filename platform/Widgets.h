@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/core/Months.h"
+
 #include <QColor>
 #include <QComboBox>
 #include <QLabel>
@@ -24,10 +26,8 @@ inline const QColor lime{0x00, 0xFF, 0x00};
 inline const QColor lightGreen{0x90, 0xEE, 0x90};
 inline const QColor olive{0x80, 0x80, 0x00};
 
-inline const QStringList monthsJanDec{"Ene", "Feb", "Mar", "Abr", "May", "Jun",
-                                      "Jul", "Ago", "Sep", "Oct", "Nov", "Dic"};
-inline const QStringList monthsJulJun{"Jul", "Ago", "Sep", "Oct", "Nov", "Dic",
-                                      "Ene", "Feb", "Mar", "Abr", "May", "Jun"};
+using verdeval::monthsJanDec;
+using verdeval::monthsJulJun;
 
 void paintSilver(QWidget *w);
 void paint(QWidget *w, const QColor &background, const QColor &foreground = Qt::black);

@@ -35,17 +35,9 @@ void TFHF::build()
     auto *figures = new QGridLayout();
     figures->setHorizontalSpacing(6);
     figures->setVerticalSpacing(6);
-    const struct {
-        const char *caption;
-        const char *name;
-    } rows[] = {
-        {"Horas de Frío Totales", "EHFT"},
-        {"Horas de Frío Corregidas", "EHFC"},
-        {"Horas de Frío Efectivas", "EHFE"},
-    };
     int r = 0;
-    for (const auto &row : rows)
-        kit::addCaptionedCell(figures, r++, 1, QString::fromUtf8(row.caption), QString::fromLatin1(row.name), this, 110);
+    for (const HorasFrio::Cifra &c : HorasFrio::cifras)
+        kit::addCaptionedCell(figures, r++, 1, c.titulo, c.celda, this, 110);
     figures->setColumnStretch(0, 1);
     figures->setColumnStretch(3, 1);
     body()->addLayout(figures);

@@ -1,6 +1,7 @@
 #include "thermal/UnitReporteHFrio.h"
 
 #include "platform/Widgets.h"
+#include "thermal/calc/HorasFrio.h"
 
 #include <QGridLayout>
 #include <QVBoxLayout>
@@ -29,11 +30,11 @@ void TForm8::buildReport()
     auto *figures = new QGridLayout();
     figures->setHorizontalSpacing(3);
     figures->setVerticalSpacing(4);
-    kit::addCaptionedCell(figures, 0, 0, QStringLiteral("Horas de Frío Totales"), QStringLiteral("EHFT"), page(), 0, kTitleWidth);
-    kit::addCaptionedCell(figures, 0, 3, QStringLiteral("Horas de Frío Corregidas"), QStringLiteral("EHFC"), page(), 0,
-                          kTitleWidth);
-    kit::addCaptionedCell(figures, 1, 0, QStringLiteral("Horas de Frío Efectivas"), QStringLiteral("EHFE"), page(), 0,
-                          kTitleWidth);
+    const int where[][2] = {{0, 0}, {0, 3}, {1, 0}};
+    for (int k = 0; k < HorasFrio::cifras.size(); ++k) {
+        const HorasFrio::Cifra &c = HorasFrio::cifras.at(k);
+        kit::addCaptionedCell(figures, where[k][0], where[k][1], c.titulo, c.celda, page(), 0, kTitleWidth);
+    }
     figures->setColumnMinimumWidth(2, 24);
     figures->setColumnStretch(1, 1);
     figures->setColumnStretch(4, 1);

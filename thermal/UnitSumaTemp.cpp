@@ -16,25 +16,14 @@ namespace verdeval {
 
 namespace {
 
-// The four rows of degree-days: the prefix of their cells and the series that draws them.
-struct Fila {
-    const char *prefix;
-    SumaTemperatura::Meses SumaTemperatura::Valores::*valores;
-};
-const Fila kFilas[] = {
-    {"EEP", &SumaTemperatura::Valores::GDb},
-    {"EDP", &SumaTemperatura::Valores::GD0},
-    {"EAL", &SumaTemperatura::Valores::GD10},
-    {"EDAL", &SumaTemperatura::Valores::GD15},
-};
-
 // The four lines of a chart from the held values, one series per row: Series1 to Series4 on
 // the screen, Series5 to Series8 on the report.
 void dibujar(Chart &chart, int primeraSerie, const QString &estacion, const SumaTemperatura::Valores &v)
 {
     chartYear::setTitle(chart, estacion);
-    for (int k = 0; k < 4; ++k)
-        chartYear::fill(*chart.series(QStringLiteral("Series%1").arg(primeraSerie + k)), v.*kFilas[k].valores);
+    for (int k = 0; k < SumaTemperatura::filas.size(); ++k)
+        chartYear::fill(*chart.series(QStringLiteral("Series%1").arg(primeraSerie + k)),
+                        v.*SumaTemperatura::filas.at(k).valores);
 }
 
 } // namespace
@@ -67,11 +56,9 @@ void TFST::build()
     // Degree-days per month; each row's annual sum has a label of its own that is not shown.
     body()->addWidget(kit::heading(QStringLiteral("Resultados Suma de Temperatura"), 13, this));
     auto *results = new kit::MonthTable(QStringLiteral("Panel2"), kit::monthsJanDec, QString(), titleWidth, this);
-    const char *captions[] = {"Grados Día (Grados días/tb)", "Gd sobre 0°C", "Gd sobre 10°C", "Gd sobre 15°C"};
-    for (int k = 0; k < 4; ++k) {
-        const QString prefix = QString::fromLatin1(kFilas[k].prefix);
-        results->addCellRow(QString::fromUtf8(captions[k]), prefix, 12);
-        kit::cell(prefix + QLatin1Char('T'), results)->hide();
+    for (const SumaTemperatura::Fila &f : SumaTemperatura::filas) {
+        results->addCellRow(f.titulo, f.prefijo, 12);
+        kit::cell(f.prefijo + QLatin1Char('T'), results)->hide();
     }
     body()->addWidget(results);
 
@@ -79,16 +66,9 @@ void TFST::build()
     auto *seasons = new QGridLayout();
     seasons->setHorizontalSpacing(6);
     seasons->setVerticalSpacing(3);
-    const struct {
-        const char *caption;
-        const char *name;
-    } sums[] = {
-        {"Gd para cultivos de ciclo inverno-primaveral (Junio a Diciembre) s/T base seleccionada", "EHFT"},
-        {"Gd para cultivos de ciclo primavero-estival (Octubre a Marzo) s/T base seleccionada", "EHFC"},
-    };
     int r = 0;
-    for (const auto &s : sums)
-        kit::addCaptionedCell(seasons, r++, 0, QString::fromUtf8(s.caption), QString::fromLatin1(s.name), this, 90);
+    for (const SumaTemperatura::Cifra &c : SumaTemperatura::estacionales)
+        kit::addCaptionedCell(seasons, r++, 0, c.titulo, c.celda, this, 90);
     auto *imprimir = kit::button(QStringLiteral("BImprimir"), QStringLiteral("Imprimir Informe"), this);
     seasons->addWidget(imprimir, 0, 3, 2, 1, Qt::AlignVCenter);
     seasons->setColumnMinimumWidth(2, 30);
@@ -126,14 +106,13 @@ void TFST::receive(const TDatosLocalidad &place)
 
 void TFST::OnActivate()
 {
-    for (const Fila &f : kFilas) {
-        const QString prefix = QString::fromLatin1(f.prefix);
+    for (const SumaTemperatura::Fila &f : SumaTemperatura::filas) {
         for (int k = 1; k <= 12; ++k)
-            setText(prefix, k, QString());
-        setText(prefix + QLatin1Char('T'), QString());
+            setText(f.prefijo, k, QString());
+        setText(f.prefijo + QLatin1Char('T'), QString());
     }
-    setText(QStringLiteral("EHFT"), QString());
-    setText(QStringLiteral("EHFC"), QString());
+    for (const SumaTemperatura::Cifra &c : SumaTemperatura::estacionales)
+        setText(c.celda, QString());
 }
 
 void TFST::BCalcularClick()
@@ -154,8 +133,8 @@ void TFST::BImprimirClick()
 void TFST::llenarInforme()
 {
     TForm6 &reporte = peer<TForm6>();
-    for (const Fila &f : kFilas)
-        reporte.copyTexts(*this, QString::fromLatin1(f.prefix), 12);
+    for (const SumaTemperatura::Fila &f : SumaTemperatura::filas)
+        reporte.copyTexts(*this, f.prefijo, 12);
     dibujar(reporte.QRChart1(), 5, text(QStringLiteral("EEstacion")), m_valores);
 }
 

@@ -86,22 +86,11 @@ void TFBHC::build()
 
     body()->addWidget(kit::heading(QStringLiteral("Resultados del Balance Hidrológico Climático"), 15, this));
     auto *results = new kit::MonthTable(QStringLiteral("Panel2"), kit::monthsJanDec, QStringLiteral("Anual"), titleWidth, this);
-    const struct {
-        const char *caption;
-        const char *prefix;
-        const char *annual;
-    } rows[] = {
-        {"Evapotranspiración Potencial", "EEP", "EEPT"},
-        {"Precipitación-Evapotranspiración", "EDP", "EDPT"},
-        {"Almacenaje", "EAL", "EALT"},
-        {"   Almacenaje", "EDAL", "EDALT"},
-        {"Evapotranspiración Real", "EER", "EERT"},
-        {"Deficiencia", "EDE", "EDET"},
-        {"Exceso", "EEX", "EEXT"},
-    };
-    for (const auto &r : rows) {
-        results->addCellRow(QString::fromUtf8(r.caption), QString::fromLatin1(r.prefix), 12, QString::fromLatin1(r.annual));
-        if (QLatin1String(r.prefix) == QLatin1String("EDAL"))
+    // The delta is drawn over the blanks that open its caption.
+    for (const BalanceHidrico::Fila &f : BalanceHidrico::filas) {
+        const QString caption = f.delta ? QStringLiteral("   ") + f.titulo : f.titulo;
+        results->addCellRow(caption, f.prefijo, 12, f.prefijo + QLatin1Char('T'));
+        if (f.delta)
             overlayDelta(results->lastTitle());
     }
     body()->addWidget(results);
@@ -168,8 +157,8 @@ void TFBHC::BGraficosClick()
 void TFBHC::BImprimirClick()
 {
     TForm5 &reporte = peer<TForm5>();
-    for (const QString &prefix : BalanceHidrico::filas)
-        reporte.copyTexts(*this, prefix, 12);
+    for (const BalanceHidrico::Fila &f : BalanceHidrico::filas)
+        reporte.copyTexts(*this, f.prefijo, 12);
     const QString estacion = text(QStringLiteral("EEstacion"));
     GraficosBalance::llenarBalance(reporte.QRChart1(), m_valores, estacion);
     // The report's second chart has always been titled with a trailing blank.
@@ -180,9 +169,9 @@ void TFBHC::BImprimirClick()
 void TFBHC::OnClose()
 {
     setText(QStringLiteral("EEstacion"), QString());
-    for (const QString &prefix : BalanceHidrico::filas)
+    for (const BalanceHidrico::Fila &f : BalanceHidrico::filas)
         for (int m = 1; m <= 12; ++m)
-            setText(prefix, m, QString());
+            setText(f.prefijo, m, QString());
     for (const QString &anual : BalanceHidrico::anuales)
         setText(anual, QString());
 }

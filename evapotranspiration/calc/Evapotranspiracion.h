@@ -22,13 +22,17 @@ using Meses = std::array<double, 12>;
 enum Metodo { Thornthwaite, Turc, Hargreaves, Penman };
 inline constexpr int cantidadMetodos = 4;
 
-// The result cells of each method: prefix1..prefix12 and the annual total.
+// The result row of each method: its cells prefix1..prefix12 and the annual total, and the
+// caption the row carries wherever it is shown.
 struct Celdas {
     const char *prefijo;
     const char *total;
+    const char *rotulo;
 };
-inline constexpr std::array<Celdas, cantidadMetodos> celdas{{
-    {"ETTh", "ETTTh"}, {"ETTv", "ETTTv"}, {"ETH", "ETTH"}, {"ETPM", "ETTPM"}}};
+inline constexpr std::array<Celdas, cantidadMetodos> celdas{{{"ETTh", "ETTTh", "ET(Thornthwaite)"},
+                                                             {"ETTv", "ETTTv", "ET(Turc)"},
+                                                             {"ETH", "ETTH", "ET(Hargreaves)"},
+                                                             {"ETPM", "ETTPM", "ET(Penman/FAO)"}}};
 
 inline constexpr std::array<int, 12> diasMes{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 inline constexpr Meses factorTurc{0.40, 0.37, 0.40, 0.40, 0.40, 0.40, 0.40, 0.40, 0.40, 0.40, 0.40, 0.40};

@@ -15,6 +15,14 @@ inline const QString overflow = QStringLiteral("Floating point overflow");
 // "'%s' is not a valid floating point value" with the text as typed.
 QString notAValidFloat(const QString &text);
 
+// An error message as the standard error box shows it: with a full stop at its end.
+inline QString standardErrorText(QString message)
+{
+    if (!message.endsWith(QLatin1Char('.')))
+        message += QLatin1Char('.');
+    return message;
+}
+
 inline const QString hemisphere =
     QStringLiteral("En Hemisferio debe colocar N para el Norte o S para el Sur");
 // The evapotranspiration entry screen writes "Para" with a capital P.

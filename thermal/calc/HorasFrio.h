@@ -71,6 +71,14 @@ struct Valores {
     double HFE = 0;       // effective hours
 };
 
+// The three figures in the order the calculation writes them: caption and cell.
+struct Cifra {
+    QString titulo;
+    QString celda;
+};
+inline const QList<Cifra> cifras{
+    {"Horas de Frío Totales", "EHFT"}, {"Horas de Frío Corregidas", "EHFC"}, {"Horas de Frío Efectivas", "EHFE"}};
+
 // "&Calcular": the latitude check (a bad hemisphere letter is reported and the calculation
 // goes on; a bad degrees or minutes box stops it although the latitude plays no part), then
 // the minima, and the cells ETmiT, EHFT, EHFC and EHFE in that order, one decimal each. A bad

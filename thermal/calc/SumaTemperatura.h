@@ -54,6 +54,30 @@ struct Valores {
     double primaveroEstival = 0;  // October to March, over tb
 };
 
+// The four rows of degree-days in the order the screen shows them: the prefix of their cells
+// (prefix1 to prefix12, and the annual sum in prefixT), their caption, and the held values.
+struct Fila {
+    QString prefijo;
+    QString titulo;
+    Meses Valores::*valores;
+};
+inline const QList<Fila> filas{
+    {"EEP", "Grados Día (Grados días/tb)", &Valores::GDb},
+    {"EDP", "Gd sobre 0°C", &Valores::GD0},
+    {"EAL", "Gd sobre 10°C", &Valores::GD10},
+    {"EDAL", "Gd sobre 15°C", &Valores::GD15},
+};
+
+// The two seasonal sums over the chosen base: caption and cell.
+struct Cifra {
+    QString titulo;
+    QString celda;
+};
+inline const QList<Cifra> estacionales{
+    {"Gd para cultivos de ciclo inverno-primaveral (Junio a Diciembre) s/T base seleccionada", "EHFT"},
+    {"Gd para cultivos de ciclo primavero-estival (Octubre a Marzo) s/T base seleccionada", "EHFC"},
+};
+
 // "&Calcular": the latitude check (a bad hemisphere letter is reported and the calculation
 // goes on; a bad degrees or minutes box stops it although the latitude plays no part), the
 // temperatures, the base, then each row and its annual sum before the next (EEP1..EEP12 and

@@ -17,9 +17,21 @@ namespace BalanceHidrico {
 // Twelve monthly values, January first (index 0).
 using Meses = std::array<double, 12>;
 
-// The result rows in the order the screen shows them (cells prefix1..prefix12), and the four
-// annual sums; the other rows have no annual value.
-inline const QStringList filas{"EEP", "EDP", "EAL", "EDAL", "EER", "EDE", "EEX"};
+// The result rows in the order the screen shows them: the prefix of their cells (prefix1 to
+// prefix12, and prefixT in the annual column) and their caption. The change of storage is
+// captioned with a Greek delta before "Almacenaje".
+struct Fila {
+    QString prefijo;
+    QString titulo;
+    bool delta = false;
+};
+inline const QList<Fila> filas{
+    {"EEP", "Evapotranspiración Potencial"}, {"EDP", "Precipitación-Evapotranspiración"},
+    {"EAL", "Almacenaje"},                   {"EDAL", "Almacenaje", true},
+    {"EER", "Evapotranspiración Real"},      {"EDE", "Deficiencia"},
+    {"EEX", "Exceso"},
+};
+// The four annual sums; the other rows have no annual value.
 inline const QStringList anuales{"EEPT", "EERT", "EDET", "EEXT"};
 
 inline constexpr int diasDelMes[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
